@@ -1,0 +1,17 @@
+#include "runtime/arguments.h"
+
+namespace zarn {
+
+std::string_view ArgumentString(std::string_view commandLine) {
+    std::size_t at = 0;
+    if (!commandLine.empty() && commandLine.front() == '"') {
+        const auto close = commandLine.find('"', 1);
+        at = close == std::string_view::npos ? commandLine.size() : close + 1;
+    } else {
+        while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
+    }
+    while (at < commandLine.size() && (commandLine[at] == ' ' || commandLine[at] == '\t')) ++at;
+    return commandLine.substr(at);
+}
+
+}  // namespace zarn

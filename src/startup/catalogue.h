@@ -1,0 +1,49 @@
+#pragma once
+// The fixed screen modes offered in the dialog, and the look-ups made on them.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace zarn {
+
+struct ResolutionRow {
+    std::string_view text;
+    std::string_view storedWidth;  // the ScreenX text that selects the row
+    int width;                     // the row's item number
+    int height;
+};
+
+struct ColourRow {
+    std::string_view text;
+    int bitsPerPixel;  // the row's item number
+};
+
+inline constexpr std::array<ResolutionRow, 5> kResolutionRows{{
+    {"640x480", "640", 640, 480},
+    {"800x600", "800", 800, 600},
+    {"1024x768", "1024", 1024, 768},
+    {"1152x864", "1152", 1152, 864},
+    {"1600x1200", "1600", 1600, 1200},
+}};
+
+inline constexpr std::array<ColourRow, 6> kColourRows{{
+    {"4-bit, 16 colours", 4},
+    {"8-bit, 256 colours", 8},
+    {"15-bit, 32768 colours", 15},
+    {"16-bit, 65536 colours", 16},
+    {"24-bit, 16.7M colours", 24},
+    {"32-bit, 16.7M colours", 32},
+}};
+
+// Row of the resolution list for a stored ScreenX: exact text match, nothing otherwise.
+std::optional<int> ResolutionRowForStoredWidth(std::string_view screenX);
+
+// Row of the colour list for a stored BitRes: match by numeric value. Text that is
+// not a number (empty on a first start) matches nothing.
+std::optional<int> ColourRowForStoredDepth(std::string_view bitRes);
+
+// Height of the catalogue row whose width this is.
+int HeightForWidth(int width);
+
+}  // namespace zarn

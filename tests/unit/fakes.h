@@ -1,0 +1,191 @@
+#pragma once
+// Small fakes of the platform services. Each records what it is asked, in order,
+// into one shared log, so tests can check the sequence across services.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialog/actions.h"
+#include "display/modDynamicChange.h"
+#include "game/run_shell.h"
+#include "runtime/errors.h"
+
+namespace zarn::fake {
+
+using Log = std::vector<std::string>;
+
+class Settings : public SettingsStore {
+public:
+    explicit Settings(Log& log) : log_(log) {}
+    std::map<std::string, std::string> values;  // key -> text; absent keys read as ""
+    std::optional<std::string> failWriteOf;     // a write of this key raises error 5
+
+    std::string GetSetting(std::string_view app, std::string_view section, std::string_view key) override {
+        log_.push_back("get " + std::string(key));
+        if (app != kApplication || section != kSection) return "";
+        const auto it = values.find(std::string(key));
+        return it == values.end() ? "" : it->second;
+    }
+    void SaveSetting(std::string_view app, std::string_view section, std::string_view key,
+                     std::string_view value) override {
+        log_.push_back("save " + std::string(key) + "=" + std::string(value));
+        if (failWriteOf == key) throw error::InvalidCall("Access is denied.");
+        if (app == kApplication && section == kSection) values[std::string(key)] = std::string(value);
+    }
+
+private:
+    Log& log_;
+};
+
+class Boxes : public MessageBoxes {
+public:
+    explicit Boxes(Log& log) : log_(log) {}
+    struct Box {
+        std::string text;
+        BoxStyle style;
+    };
+    std::vector<Box> shown;
+    void MsgBox(const std::string& text, BoxStyle style) override {
+        log_.push_back("box " + text);
+        shown.push_back({text, style});
+    }
+
+private:
+    Log& log_;
+};
+
+class Pump : public MessagePump {
+public:
+    explicit Pump(Log& log) : log_(log) {}
+    std::function<void()> onDoEvents;  // runs "handlers" nested in the wait
+    void DoEvents() override {
+        log_.push_back("doevents");
+        if (onDoEvents) onDoEvents();
+    }
+
+private:
+    Log& log_;
+};
+
+class Display : public DisplayModes {
+public:
+    explicit Display(Log& log) : log_(log) {}
+    std::vector<DisplayMode> modes;
+    std::int32_t answer = 0;  // the DISP_CHANGE code ApplyEnumerated gives
+    std::vector<DisplayMode> applied;
+    std::optional<std::uint32_t> last;
+
+    std::optional<DisplayMode> Enumerate(std::uint32_t index) override {
+        if (index >= modes.size()) {
+            last.reset();
+            return std::nullopt;
+        }
+        last = index;
+        return modes[index];
+    }
+    std::int32_t ApplyEnumerated() override {
+        applied.push_back(modes.at(last.value()));
+        log_.push_back("apply " + std::to_string(applied.back().width) + "x" +
+                       std::to_string(applied.back().height) + "x" + std::to_string(applied.back().bitsPerPel));
+        return answer;
+    }
+
+private:
+    Log& log_;
+};
+
+class Process : public GameProcess {
+public:
+    Process(Log& log, int passesUntilEnd) : log_(log), passesLeft_(passesUntilEnd) {}
+    ~Process() override { log_.push_back("close"); }
+    bool HasEnded() override {
+        log_.push_back("poll");
+        return passesLeft_-- <= 0;
+    }
+    void WaitForEndOrMessage() override { log_.push_back("wait"); }
+
+private:
+    Log& log_;
+    int passesLeft_;
+};
+
+class Launcher : public GameLauncher {
+public:
+    explicit Launcher(Log& log) : log_(log) {}
+    std::vector<std::string> started;
+    std::vector<std::string> files;  // paths that name existing files
+    int passesUntilEnd = 0;
+    bool failStart = false;
+
+    std::unique_ptr<GameProcess> Start(const std::string& commandLine) override {
+        log_.push_back("start " + commandLine);
+        if (failStart) throw error::FileNotFound();
+        started.push_back(commandLine);
+        return std::make_unique<Process>(log_, passesUntilEnd);
+    }
+    bool IsFile(const std::string& path) override {
+        for (const auto& f : files)
+            if (f == path) return true;
+        return false;
+    }
+
+private:
+    Log& log_;
+};
+
+// The dialog's window: plain state plus a log of Show, Unload and RunShell.
+class View : public DialogHost {
+public:
+    explicit View(Log& log) : log_(&log) {}
+    bool shown = false, loaded = true, busy = false;
+    int resolutionRow = -1, colourRow = -1, checkValue = 0;
+    std::string pathText;
+    std::vector<std::string> runs;
+    std::function<void(const std::string&)> onRunShell;
+
+    void Show() override { log_->push_back("show"); shown = true; }
+    void Unload() override { log_->push_back("unload"); loaded = false; }
+    bool Loaded() const override { return loaded; }
+    void SetResolutionRow(int row) override { resolutionRow = row; }
+    int ResolutionRow() const override { return resolutionRow; }
+    void SetColourRow(int row) override { colourRow = row; }
+    int ColourRow() const override { return colourRow; }
+    void SetPathText(const std::string& text) override { pathText = text; }
+    std::string PathText() const override { return pathText; }
+    void SetCheckValue(int value) override { checkValue = value; }
+    int CheckValue() const override { return checkValue; }
+    void SetBusy(bool b) override { log_->push_back(b ? "busy" : "idle"); busy = b; }
+    void RunShell(const std::string& commandLine) override {
+        log_->push_back("runshell " + commandLine);
+        runs.push_back(commandLine);
+        if (onRunShell) onRunShell(commandLine);
+    }
+
+private:
+    Log* log_;
+};
+
+class OpenBox : public FileOpenBox {
+public:
+    std::deque<std::optional<std::string>> answers;  // a path, or nothing for a cancel
+    bool fail = false;
+    int shows = 0;
+    std::string fileName;
+    bool ShowOpen() override {
+        ++shows;
+        if (fail) throw error::InvalidCall("The file-open box could not be shown");
+        auto answer = answers.front();
+        answers.pop_front();
+        if (!answer) return false;
+        fileName = *answer;
+        return true;
+    }
+    std::string FileName() const override { return fileName; }
+};
+
+}  // namespace zarn::fake
