@@ -107,7 +107,7 @@ def bmp_bytes(rows):
     return head + info + bytes(pixels)
 
 
-def pack_bits(values, bpp, width):
+def pack_bits(values, bpp):
     """One row of palette indices (or mask bits), padded to 4 bytes."""
     out = bytearray()
     acc, n = 0, 0
@@ -126,8 +126,8 @@ def pack_bits(values, bpp, width):
 def icon_image(indices, mask, palette, bpp):
     """One icon image: header with doubled height, palette, colour rows, AND mask."""
     size = len(indices)
-    xor = b''.join(pack_bits(r, bpp, size) for r in reversed(indices))
-    andm = b''.join(pack_bits(r, 1, size) for r in reversed(mask))
+    xor = b''.join(pack_bits(r, bpp) for r in reversed(indices))
+    andm = b''.join(pack_bits(r, 1) for r in reversed(mask))
     pal = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in palette)
     info = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, bpp, 0, len(xor) + len(andm), 0, 0, 0, 0)
     return info + pal + xor + andm
@@ -495,7 +495,7 @@ def build():
     return files
 
 
-def check_bmp(name, data, w, h):
+def check_bmp(data, w, h):
     magic, size, _, _, offset = struct.unpack_from('<2sIHHI', data, 0)
     hs, bw, bh, planes, bpp, comp, isize = struct.unpack_from('<IiiHHII', data, 14)
     stride = (w * 3 + 3) & ~3
@@ -544,10 +544,13 @@ def main(argv):
             problems = check_ico(data)
         else:
             w, h, _ = PICTURES[name]
-            problems = check_bmp(name, data, w, h)
-        with open(path, 'rb') as f:
-            if f.read() != data:
-                problems.append('differs from what this script draws')
+            problems = check_bmp(data, w, h)
+        try:
+            with open(path, 'rb') as f:
+                if f.read() != data:
+                    problems.append('differs from what this script draws')
+        except FileNotFoundError:
+            problems.append('missing')
         if problems:
             failed = True
             print('res/%s: %s' % (name, '; '.join(problems)))
