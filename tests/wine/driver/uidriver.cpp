@@ -1,0 +1,710 @@
+// Acts as a user on ZarnRes's windows, one verb per run, and prints what it
+// sees on stdout ("key: value" lines).  Exits 0 on success, 1 when a window
+// does not appear in time or a check fails, 2 on bad usage.
+//
+//   uidriver [-t SECONDS] VERB [ARGS]
+//
+//   msgbox [--keep]          wait for a "ZarnRes" message box, print its text
+//                            and icon, press its OK button (unless --keep)
+//   nobox [SECONDS]          fail if a "ZarnRes" message box shows up within
+//                            SECONDS (default 1)
+//   dialog                   wait for the setup dialog, print its state
+//   geometry                 print client size, control rectangles, tab order
+//   select CONTROL ROW       select row ROW (index) of a list
+//   check 0|1                click Check1 until it shows that state
+//   settext CONTROL TEXT     set a control's text (WM_SETTEXT)
+//   click CONTROL            click a button (posted BM_CLICK)
+//   keys KEY...              keyboard input to the dialog: tab, shift+tab,
+//                            enter, space, down, up, esc, alt+f4, or a letter
+//   focus                    print which control has the keyboard focus
+//   gone [SECONDS]           wait until no window of ZarnRes is left
+//   fileopen [--cancel] [--name NAME]
+//                            wait for the file-open box, print what it shows,
+//                            type NAME and press Open, or press Cancel
+//   mode                     print the display mode as WxHxB
+//   setmode WxHxB            switch the display mode (kept in the registry)
+//   reg get [NAME...]        print stored settings ("<absent>" when missing)
+//   reg set NAME VALUE       store a setting (REG_SZ)
+//   reg del NAME             delete a setting
+//   reg clear                delete the whole settings key
+//   windows                  list visible top-level windows (for debugging)
+//   hold SECONDS             keep the Wine desktop alive that long (pumping
+//                            messages), so display modes persist between runs
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kBoxCaption[] = L"ZarnRes";
+constexpr wchar_t kDialogClass[] = L"ZarnResDialog";
+constexpr wchar_t kDialogCaption[] = L"Select your screen resolution";
+constexpr wchar_t kFileOpenTitle[] = L"Please select the location of zarnsl.exe";
+constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZarnWrap\\Zarn";
+
+struct Control {
+    const char* name;
+    int id;
+};
+constexpr std::array<Control, 7> kControls{{
+    {"cmdchange", 100},
+    {"cmbres", 101},
+    {"cmbcols", 102},
+    {"Check1", 103},
+    {"Text1", 104},
+    {"Label1", 105},
+    {"Command1", 106},
+}};
+
+double g_timeout_s = 15.0;
+
+[[noreturn]] void fail(const char* fmt, const char* arg = "")
+{
+    std::printf("error: ");
+    std::printf(fmt, arg);
+    std::printf("\n");
+    std::fflush(stdout);
+    std::exit(1);
+}
+
+std::string utf8(std::wstring_view w)
+{
+    if (w.empty()) return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+std::wstring wide(std::string_view s)
+{
+    if (s.empty()) return {};
+    int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+    return w;
+}
+
+// Text printed on one line: line breaks become the two characters "\n".
+std::string one_line(std::wstring_view w)
+{
+    std::string out;
+    for (char c : utf8(w)) {
+        if (c == '\r') continue;
+        if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Messages to another process never block us for long: a hung or busy
+// target reads as a failure instead of hanging the test.
+LRESULT send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0)
+{
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG | SMTO_BLOCK, 5000, &result))
+        fail("window did not answer message 0x%s", std::to_string(msg).c_str());
+    return static_cast<LRESULT>(result);
+}
+
+std::wstring text_of(HWND hwnd)
+{
+    auto len = send(hwnd, WM_GETTEXTLENGTH);
+    std::wstring buf(static_cast<size_t>(len) + 1, L'\0');
+    auto got = send(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()));
+    buf.resize(static_cast<size_t>(got));
+    return buf;
+}
+
+BOOL CALLBACK collect_window(HWND hwnd, LPARAM lp)
+{
+    if (IsWindowVisible(hwnd)) reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+std::wstring class_of(HWND hwnd)
+{
+    wchar_t buf[256];
+    int n = GetClassNameW(hwnd, buf, 256);
+    return std::wstring(buf, static_cast<size_t>(n > 0 ? n : 0));
+}
+
+std::wstring caption_of(HWND hwnd)
+{
+    wchar_t buf[512];
+    int n = InternalGetWindowText(hwnd, buf, 512);
+    return std::wstring(buf, static_cast<size_t>(n > 0 ? n : 0));
+}
+
+std::vector<HWND> visible_top_level()
+{
+    std::vector<HWND> all;
+    EnumWindows(collect_window, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+template <class Pred>
+HWND find_top_level(Pred pred)
+{
+    for (HWND h : visible_top_level())
+        if (pred(h)) return h;
+    return nullptr;
+}
+
+template <class Pred>
+HWND wait_for(Pred pred, const char* what)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(g_timeout_s);
+    for (;;) {
+        if (HWND h = find_top_level(pred)) return h;
+        if (std::chrono::steady_clock::now() > deadline) fail("timed out waiting for %s", what);
+        Sleep(50);
+    }
+}
+
+bool is_box(HWND h)
+{
+    return class_of(h) == L"#32770" && caption_of(h) == kBoxCaption;
+}
+
+bool is_dialog(HWND h)
+{
+    return class_of(h) == kDialogClass && caption_of(h) == kDialogCaption;
+}
+
+bool is_file_open(HWND h)
+{
+    return class_of(h) == L"#32770" && caption_of(h) == kFileOpenTitle;
+}
+
+HWND wait_dialog()
+{
+    return wait_for(is_dialog, "the setup dialog");
+}
+
+const Control* control_named(std::string_view name)
+{
+    for (const auto& c : kControls)
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
+std::string name_of(HWND dialog, HWND child)
+{
+    if (!child) return "<none>";
+    if (child == dialog) return "<dialog>";
+    // The edit inside a combobox belongs to its parent control.
+    HWND parent = GetParent(child);
+    if (parent && parent != dialog && GetParent(parent) == dialog) child = parent;
+    int id = GetDlgCtrlID(child);
+    for (const auto& c : kControls)
+        if (c.id == id) return c.name;
+    return "<id " + std::to_string(id) + ">";
+}
+
+HWND control(HWND dialog, std::string_view name)
+{
+    const Control* c = control_named(name);
+    if (!c) fail("unknown control %s", std::string(name).c_str());
+    HWND h = GetDlgItem(dialog, c->id);
+    if (!h) fail("control %s not found in the dialog", c->name);
+    return h;
+}
+
+std::wstring combo_row(HWND combo, LRESULT row)
+{
+    auto len = send(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(row));
+    if (len == CB_ERR) return {};
+    std::wstring buf(static_cast<size_t>(len) + 1, L'\0');
+    auto got = send(combo, CB_GETLBTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buf.data()));
+    if (got == CB_ERR) return {};
+    buf.resize(static_cast<size_t>(got));
+    return buf;
+}
+
+HWND focus_in(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+// --- verbs -----------------------------------------------------------------
+
+const char* icon_name(HWND box)
+{
+    HWND icon = GetDlgItem(box, 0x14);
+    if (!icon || !IsWindowVisible(icon)) return "none";
+    auto h = reinterpret_cast<HICON>(send(icon, STM_GETICON));
+    struct Known {
+        LPCSTR id;
+        const char* name;
+    };
+    for (Known k : {Known{IDI_HAND, "critical"}, Known{IDI_ASTERISK, "information"},
+                    Known{IDI_QUESTION, "question"}, Known{IDI_EXCLAMATION, "exclamation"}})
+        if (h == LoadIconA(nullptr, k.id)) return k.name;
+    return "unknown";
+}
+
+int verb_msgbox(bool keep)
+{
+    HWND box = wait_for(is_box, "a ZarnRes message box");
+    HWND text = GetDlgItem(box, 0xFFFF);
+    std::printf("text: %s\n", text ? one_line(text_of(text)).c_str() : "<no text control>");
+    std::printf("icon: %s\n", icon_name(box));
+    std::vector<std::string> buttons;
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (class_of(c) == L"Button" && IsWindowVisible(c)) buttons.push_back(one_line(text_of(c)));
+    std::printf("buttons:");
+    for (auto& b : buttons) std::printf(" [%s]", b.c_str());
+    std::printf("\n");
+    std::fflush(stdout);
+    if (keep) return 0;
+    HWND ok = GetDlgItem(box, IDOK);
+    if (!ok) fail("the box has no OK button");
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+    for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(50);
+    if (IsWindow(box) && IsWindowVisible(box)) fail("the box did not close after OK");
+    return 0;
+}
+
+int verb_nobox(double seconds)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (HWND box = find_top_level(is_box)) {
+            HWND text = GetDlgItem(box, 0xFFFF);
+            std::printf("text: %s\n", text ? one_line(text_of(text)).c_str() : "");
+            fail("an unexpected message box is shown");
+        }
+        Sleep(50);
+    }
+    std::printf("nobox: ok\n");
+    return 0;
+}
+
+int verb_dialog()
+{
+    HWND dlg = wait_dialog();
+    for (const char* list : {"cmbres", "cmbcols"}) {
+        HWND combo = control(dlg, list);
+        auto sel = send(combo, CB_GETCURSEL);
+        std::printf("%s: %s\n", list, sel == CB_ERR ? "<none>" : utf8(combo_row(combo, sel)).c_str());
+        std::printf("%s.index: %ld\n", list, static_cast<long>(sel));
+        auto count = send(combo, CB_GETCOUNT);
+        std::printf("%s.rows:", list);
+        for (LRESULT i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : " ", utf8(combo_row(combo, i)).c_str());
+        std::printf("\n");
+    }
+    std::printf("Text1: %s\n", one_line(text_of(control(dlg, "Text1"))).c_str());
+    std::printf("Check1: %ld\n", static_cast<long>(send(control(dlg, "Check1"), BM_GETCHECK)));
+    std::printf("focus: %s\n", name_of(dlg, focus_in(dlg)).c_str());
+    for (const char* b : {"cmdchange", "Command1"})
+        std::printf("%s.enabled: %d\n", b, IsWindowEnabled(control(dlg, b)) ? 1 : 0);
+    std::printf("cmdchange.text: %s\n", one_line(text_of(control(dlg, "cmdchange"))).c_str());
+    std::printf("Label1.text: %s\n", one_line(text_of(control(dlg, "Label1"))).c_str());
+    std::printf("Check1.text: %s\n", one_line(text_of(control(dlg, "Check1"))).c_str());
+    return 0;
+}
+
+int verb_geometry()
+{
+    HWND dlg = wait_dialog();
+    RECT client;
+    GetClientRect(dlg, &client);
+    std::printf("client: %ldx%ld\n", client.right, client.bottom);
+    for (const auto& c : kControls) {
+        HWND h = GetDlgItem(dlg, c.id);
+        if (!h) {
+            std::printf("%s: <missing>\n", c.name);
+            continue;
+        }
+        RECT r;
+        GetWindowRect(h, &r);
+        MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
+        std::printf("%s: %ld,%ld %ldx%ld\n", c.name, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    HWND start = focus_in(dlg);
+    std::printf("taborder:");
+    if (start && start != dlg && IsChild(dlg, start)) {
+        // Walk from the focused control until the cycle closes.
+        HWND top = start;
+        if (GetParent(top) != dlg) top = GetParent(top);
+        HWND cur = top;
+        for (int i = 0; i < 20; ++i) {
+            std::printf(" %s", name_of(dlg, cur).c_str());
+            cur = GetNextDlgTabItem(dlg, cur, FALSE);
+            if (!cur || cur == top) break;
+        }
+        std::printf(" -> %s", name_of(dlg, cur).c_str());
+    }
+    std::printf("\n");
+    return 0;
+}
+
+int verb_select(std::string_view name, int row)
+{
+    HWND dlg = wait_dialog();
+    HWND combo = control(dlg, name);
+    if (send(combo, CB_SETCURSEL, static_cast<WPARAM>(row)) != row) fail("row not selectable");
+    std::printf("%s: %s\n", std::string(name).c_str(), utf8(combo_row(combo, row)).c_str());
+    return 0;
+}
+
+int verb_check(int want)
+{
+    HWND dlg = wait_dialog();
+    HWND box = control(dlg, "Check1");
+    for (int i = 0; i < 3; ++i) {
+        if (send(box, BM_GETCHECK) == want) {
+            std::printf("Check1: %d\n", want);
+            return 0;
+        }
+        PostMessageW(box, BM_CLICK, 0, 0);
+        for (int j = 0; j < 20 && send(box, BM_GETCHECK) != want; ++j) Sleep(25);
+    }
+    fail("Check1 does not take the state");
+}
+
+int verb_settext(std::string_view name, std::string_view text)
+{
+    HWND dlg = wait_dialog();
+    std::wstring w = wide(text);
+    send(control(dlg, name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()));
+    std::printf("%s: %s\n", std::string(name).c_str(), one_line(text_of(control(dlg, name))).c_str());
+    return 0;
+}
+
+int verb_click(std::string_view name)
+{
+    HWND dlg = wait_dialog();
+    HWND button = control(dlg, name);
+    if (!IsWindowEnabled(button)) std::printf("note: %s is disabled\n", std::string(name).c_str());
+    // Posted, not sent: the click may start a game run that lasts a while.
+    PostMessageW(button, BM_CLICK, 0, 0);
+    std::printf("clicked: %s\n", std::string(name).c_str());
+    return 0;
+}
+
+std::optional<std::vector<WORD>> key_chord(std::string_view key)
+{
+    std::vector<WORD> vks;
+    auto plus = key.find('+');
+    while (plus != std::string_view::npos) {
+        std::string_view mod = key.substr(0, plus);
+        if (mod == "shift") vks.push_back(VK_SHIFT);
+        else if (mod == "alt") vks.push_back(VK_MENU);
+        else if (mod == "ctrl") vks.push_back(VK_CONTROL);
+        else return std::nullopt;
+        key.remove_prefix(plus + 1);
+        plus = key.find('+');
+    }
+    struct Named {
+        const char* name;
+        WORD vk;
+    };
+    static constexpr Named named[] = {{"tab", VK_TAB},   {"enter", VK_RETURN}, {"space", VK_SPACE},
+                                      {"down", VK_DOWN}, {"up", VK_UP},        {"esc", VK_ESCAPE},
+                                      {"f4", VK_F4},     {"home", VK_HOME},    {"end", VK_END}};
+    for (auto n : named)
+        if (key == n.name) {
+            vks.push_back(n.vk);
+            return vks;
+        }
+    if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0]))) {
+        vks.push_back(static_cast<WORD>(std::toupper(static_cast<unsigned char>(key[0]))));
+        return vks;
+    }
+    return std::nullopt;
+}
+
+void send_chord(const std::vector<WORD>& vks)
+{
+    std::vector<INPUT> in;
+    for (WORD vk : vks) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = vk;
+        in.push_back(i);
+    }
+    for (auto it = vks.rbegin(); it != vks.rend(); ++it) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = *it;
+        i.ki.dwFlags = KEYEVENTF_KEYUP;
+        in.push_back(i);
+    }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+int verb_keys(const std::vector<std::string>& keys)
+{
+    HWND dlg = wait_dialog();
+    SetForegroundWindow(dlg);
+    for (int i = 0; i < 40 && GetForegroundWindow() != dlg; ++i) Sleep(25);
+    if (GetForegroundWindow() != dlg) fail("could not bring the dialog to the foreground");
+    for (const auto& k : keys) {
+        auto chord = key_chord(k);
+        if (!chord) fail("unknown key %s", k.c_str());
+        send_chord(*chord);
+        Sleep(60);
+    }
+    // Let the dialog handle the input before anyone looks at it.
+    if (IsWindow(dlg)) {
+        DWORD_PTR r;
+        SendMessageTimeoutW(dlg, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &r);
+    }
+    std::printf("keys: sent %zu\n", keys.size());
+    return 0;
+}
+
+int verb_focus()
+{
+    HWND dlg = wait_dialog();
+    std::printf("focus: %s\n", name_of(dlg, focus_in(dlg)).c_str());
+    return 0;
+}
+
+int verb_gone(double seconds)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (!find_top_level([](HWND h) { return is_dialog(h) || is_box(h); })) {
+            std::printf("gone: ok\n");
+            return 0;
+        }
+        Sleep(50);
+    }
+    fail("a ZarnRes window is still shown");
+}
+
+// The file name field: a combobox (id 0x47c) in the explorer-style box, an
+// edit (id 0x480) in the old style.
+HWND file_name_field(HWND box)
+{
+    if (HWND c = GetDlgItem(box, 0x47c)) return c;
+    return GetDlgItem(box, 0x480);
+}
+
+int verb_fileopen(bool cancel, const std::wstring& name)
+{
+    HWND box = wait_for(is_file_open, "the file-open box");
+    std::printf("title: %s\n", utf8(caption_of(box)).c_str());
+    // "Look in" list (0x471) and file type list (0x470).
+    if (HWND look = GetDlgItem(box, 0x471)) {
+        auto sel = send(look, CB_GETCURSEL);
+        std::printf("lookin: %s\n", sel == CB_ERR ? "<none>" : utf8(combo_row(look, sel)).c_str());
+    }
+    if (HWND types = GetDlgItem(box, 0x470)) {
+        auto sel = send(types, CB_GETCURSEL);
+        std::printf("filter: %s\n", sel == CB_ERR ? "<none>" : utf8(combo_row(types, sel)).c_str());
+    }
+    // The file list (a list view inside the shell view) names what is shown.
+    if (HWND view = FindWindowExW(box, nullptr, L"SHELLDLL_DefView", nullptr)) {
+        if (HWND list = FindWindowExW(view, nullptr, L"SysListView32", nullptr))
+            std::printf("items: %ld\n", static_cast<long>(send(list, 0x1004 /* LVM_GETITEMCOUNT */)));
+    }
+    std::fflush(stdout);
+    if (cancel) {
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDCANCEL)));
+    } else {
+        HWND field = file_name_field(box);
+        if (!field) fail("the file-open box has no file name field");
+        send(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    }
+    for (int i = 0; i < 100 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(50);
+    if (IsWindow(box) && IsWindowVisible(box)) fail("the file-open box is still open");
+    std::printf("fileopen: closed\n");
+    return 0;
+}
+
+int verb_mode()
+{
+    DEVMODEA cur{};
+    cur.dmSize = sizeof cur;
+    if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &cur)) fail("no current display mode");
+    // Another process's depth is only seen in the registry copy (see README).
+    DEVMODEA reg{};
+    reg.dmSize = sizeof reg;
+    DWORD bpp = cur.dmBitsPerPel;
+    if (EnumDisplaySettingsA(nullptr, ENUM_REGISTRY_SETTINGS, &reg)) bpp = reg.dmBitsPerPel;
+    std::printf("mode: %lux%lux%lu\n", cur.dmPelsWidth, cur.dmPelsHeight, bpp);
+    return 0;
+}
+
+int verb_setmode(const char* spec)
+{
+    unsigned w = 0, h = 0, b = 0;
+    if (std::sscanf(spec, "%ux%ux%u", &w, &h, &b) != 3) fail("bad mode %s", spec);
+    DEVMODEA dm{};
+    dm.dmSize = sizeof dm;
+    dm.dmPelsWidth = w;
+    dm.dmPelsHeight = h;
+    dm.dmBitsPerPel = b;
+    dm.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+    LONG r = ChangeDisplaySettingsA(&dm, CDS_UPDATEREGISTRY);
+    std::printf("setmode: %ld\n", r);
+    return r == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
+int verb_reg(const std::vector<std::string>& args)
+{
+    if (args.empty()) fail("reg needs get, set, del or clear");
+    const std::string& op = args[0];
+    if (op == "get") {
+        std::vector<std::string> names(args.begin() + 1, args.end());
+        if (names.empty()) names = {"ShowRes", "ScreenX", "ScreenY", "BitRes", "ZarnPath"};
+        HKEY key = nullptr;
+        LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key);
+        for (const auto& n : names) {
+            std::string shown = "<absent>";
+            if (opened == ERROR_SUCCESS) {
+                wchar_t buf[2048];
+                DWORD type = 0, size = sizeof buf - sizeof(wchar_t);
+                if (RegQueryValueExW(key, wide(n).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) ==
+                    ERROR_SUCCESS) {
+                    buf[size / sizeof(wchar_t)] = 0;
+                    std::wstring v(buf);
+                    shown = type == REG_SZ ? "\"" + utf8(v) + "\"" : "<type " + std::to_string(type) + ">";
+                }
+            }
+            std::printf("%s=%s\n", n.c_str(), shown.c_str());
+        }
+        if (key) RegCloseKey(key);
+        return 0;
+    }
+    if (op == "clear") {
+        LONG r = RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+        std::printf("clear: %s\n", r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND ? "ok" : "failed");
+        return 0;
+    }
+    if (args.size() < 2) fail("reg %s needs a name", op.c_str());
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        fail("cannot open the settings key");
+    LONG r;
+    if (op == "set") {
+        if (args.size() < 3) fail("reg set needs a value");
+        std::wstring v = wide(args[2]);
+        r = RegSetValueExW(key, wide(args[1]).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(v.c_str()),
+                           static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t)));
+    } else if (op == "del") {
+        r = RegDeleteValueW(key, wide(args[1]).c_str());
+        if (r == ERROR_FILE_NOT_FOUND) r = ERROR_SUCCESS;
+    } else {
+        RegCloseKey(key);
+        fail("unknown reg operation %s", op.c_str());
+    }
+    RegCloseKey(key);
+    if (r != ERROR_SUCCESS) fail("registry write failed");
+    std::printf("%s: ok\n", op.c_str());
+    return 0;
+}
+
+int verb_windows()
+{
+    for (HWND h : visible_top_level()) {
+        RECT r;
+        GetWindowRect(h, &r);
+        std::printf("%p class=%s caption=%s rect=%ld,%ld,%ld,%ld\n", static_cast<void*>(h), utf8(class_of(h)).c_str(),
+                    one_line(caption_of(h)).c_str(), r.left, r.top, r.right, r.bottom);
+    }
+    HWND fg = GetForegroundWindow();
+    std::printf("foreground: %s\n", fg ? one_line(caption_of(fg)).c_str() : "<none>");
+    return 0;
+}
+
+int verb_hold(double seconds)
+{
+    // Touching the desktop window makes Wine start the virtual desktop; a
+    // hidden window of ours keeps it in use.
+    GetDesktopWindow();
+    HWND keeper = CreateWindowW(L"STATIC", L"uidriver hold", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    std::printf("hold: %s\n", keeper ? "ok" : "no window");
+    std::fflush(stdout);
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return 0;
+            DispatchMessageW(&msg);
+        }
+    }
+    return 0;
+}
+
+[[noreturn]] void usage()
+{
+    std::printf("usage: uidriver [-t SECONDS] VERB [ARGS]  (see the source for verbs)\n");
+    std::exit(2);
+}
+
+} // namespace
+
+int main()
+{
+    // Arguments come as UTF-8 from the wide command line.
+    int argc = 0;
+    LPWSTR* wargv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(utf8(wargv[i]));
+    LocalFree(wargv);
+
+    size_t at = 0;
+    if (args.size() >= 2 && args[0] == "-t") {
+        g_timeout_s = std::atof(args[1].c_str());
+        at = 2;
+    }
+    if (at >= args.size()) usage();
+    const std::string verb = args[at];
+    std::vector<std::string> rest(args.begin() + static_cast<long>(at) + 1, args.end());
+    auto arg = [&](size_t i) -> const std::string& {
+        if (i >= rest.size()) usage();
+        return rest[i];
+    };
+
+    int rc;
+    if (verb == "msgbox") rc = verb_msgbox(!rest.empty() && rest[0] == "--keep");
+    else if (verb == "nobox") rc = verb_nobox(rest.empty() ? 1.0 : std::atof(rest[0].c_str()));
+    else if (verb == "dialog") rc = verb_dialog();
+    else if (verb == "geometry") rc = verb_geometry();
+    else if (verb == "select") rc = verb_select(arg(0), std::atoi(arg(1).c_str()));
+    else if (verb == "check") rc = verb_check(std::atoi(arg(0).c_str()));
+    else if (verb == "settext") rc = verb_settext(arg(0), arg(1));
+    else if (verb == "click") rc = verb_click(arg(0));
+    else if (verb == "keys") rc = verb_keys(rest);
+    else if (verb == "focus") rc = verb_focus();
+    else if (verb == "gone") rc = verb_gone(rest.empty() ? g_timeout_s : std::atof(rest[0].c_str()));
+    else if (verb == "fileopen") {
+        bool cancel = false;
+        std::wstring name;
+        for (size_t i = 0; i < rest.size(); ++i) {
+            if (rest[i] == "--cancel") cancel = true;
+            else if (rest[i] == "--name" && i + 1 < rest.size()) name = wide(rest[++i]);
+            else usage();
+        }
+        rc = verb_fileopen(cancel, name);
+    } else if (verb == "mode") rc = verb_mode();
+    else if (verb == "setmode") rc = verb_setmode(arg(0).c_str());
+    else if (verb == "reg") rc = verb_reg(rest);
+    else if (verb == "windows") rc = verb_windows();
+    else if (verb == "hold") rc = verb_hold(std::atof(arg(0).c_str()));
+    else usage();
+    std::fflush(stdout);
+    return rc;
+}

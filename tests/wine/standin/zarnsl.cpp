@@ -1,0 +1,163 @@
+// Stand-in for the game: records how it was started, optionally shows a
+// window for a while, optionally leaves the desktop in another display mode,
+// and exits with a chosen code.  It is configured only through environment
+// variables so that its command line is entirely the caller's:
+//
+//   ZARNSL_LOG_<STEM>  log file for a copy of this program named <STEM>.exe
+//                      (e.g. ZARNSL_LOG_PROGRAM for C:\Program.exe), so that a
+//                      decoy copy can log somewhere else than the real one
+//   ZARNSL_LOG         log file otherwise; one UTF-8 line per start holding
+//                      GetCommandLineW() exactly
+//   ZARNSL_SLEEP_MS    how long to keep running (default 0)
+//   ZARNSL_MODE        "WxHxB": switch the display to that mode at start and
+//                      leave it so, as a full-screen game would on a crash
+//   ZARNSL_EXIT        process exit code (default 0)
+//   ZARNSL_WINDOW      "0" to run without a window
+#include <windows.h>
+
+#include <cwchar>
+#include <cwctype>
+#include <string>
+
+namespace {
+
+std::wstring env(const wchar_t* name)
+{
+    wchar_t buf[1024];
+    DWORD n = GetEnvironmentVariableW(name, buf, 1024);
+    if (n == 0 || n >= 1024) return {};
+    return std::wstring(buf, n);
+}
+
+unsigned long env_number(const wchar_t* name, unsigned long fallback)
+{
+    std::wstring v = env(name);
+    if (v.empty()) return fallback;
+    return std::wcstoul(v.c_str(), nullptr, 0);
+}
+
+// Upper-case file name of this executable without folder and extension.
+std::wstring own_stem()
+{
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring p(path, n);
+    size_t slash = p.find_last_of(L"\\/");
+    if (slash != std::wstring::npos) p.erase(0, slash + 1);
+    size_t dot = p.find_last_of(L'.');
+    if (dot != std::wstring::npos) p.erase(dot);
+    for (auto& c : p) c = static_cast<wchar_t>(std::towupper(c));
+    return p;
+}
+
+std::string to_utf8(const std::wstring& w)
+{
+    if (w.empty()) return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+void append_log(const std::wstring& file, const std::wstring& line)
+{
+    // Retried briefly: two copies may start at once and share the file.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        HANDLE h = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h != INVALID_HANDLE_VALUE) {
+            std::string bytes = to_utf8(line) + "\n";
+            DWORD written = 0;
+            WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+            CloseHandle(h);
+            return;
+        }
+        Sleep(20);
+    }
+}
+
+void change_mode(const std::wstring& spec)
+{
+    unsigned w = 0, h = 0, b = 0;
+    if (std::swscanf(spec.c_str(), L"%ux%ux%u", &w, &h, &b) != 3) return;
+    DEVMODEW dm{};
+    dm.dmSize = sizeof dm;
+    dm.dmPelsWidth = w;
+    dm.dmPelsHeight = h;
+    dm.dmBitsPerPel = b;
+    dm.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+    ChangeDisplaySettingsW(&dm, CDS_UPDATEREGISTRY);
+}
+
+std::wstring g_command_line;
+
+LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_TIMER:
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        InflateRect(&rc, -8, -8);
+        DrawTextW(dc, g_command_line.c_str(), -1, &rc, DT_WORDBREAK | DT_NOPREFIX);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void run_window(HINSTANCE instance, DWORD sleep_ms, int show)
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = window_proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = L"ZarnslStandIn";
+    RegisterClassW(&wc);
+    HWND hwnd = CreateWindowW(wc.lpszClassName, L"zarnsl stand-in", WS_OVERLAPPEDWINDOW, 40, 40, 420, 140,
+                              nullptr, nullptr, instance, nullptr);
+    if (!hwnd) {
+        Sleep(sleep_ms);
+        return;
+    }
+    ShowWindow(hwnd, show);
+    UpdateWindow(hwnd);
+    SetTimer(hwnd, 1, sleep_ms, nullptr);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
+{
+    g_command_line = GetCommandLineW();
+
+    std::wstring log = env((L"ZARNSL_LOG_" + own_stem()).c_str());
+    if (log.empty()) log = env(L"ZARNSL_LOG");
+    if (!log.empty()) append_log(log, g_command_line);
+
+    std::wstring mode = env(L"ZARNSL_MODE");
+    if (!mode.empty()) change_mode(mode);
+
+    DWORD sleep_ms = env_number(L"ZARNSL_SLEEP_MS", 0);
+    if (sleep_ms > 0) {
+        if (env(L"ZARNSL_WINDOW") == L"0")
+            Sleep(sleep_ms);
+        else
+            run_window(instance, sleep_ms, show);
+    }
+    return static_cast<int>(env_number(L"ZARNSL_EXIT", 0));
+}
