@@ -1,0 +1,492 @@
+#include "win32/dialog_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "resource.h"
+#include "startup/catalogue.h"
+#include "win32/system_error.h"
+#include "win32/text.h"
+
+namespace zarn::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZarnResDialog";
+constexpr int kListDropRows = 6;
+
+COLORREF Colour(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
+
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+HFONT MakeFont(std::string_view face, int pixelHeight) {
+    LOGFONTW lf{};
+    lf.lfHeight = -pixelHeight;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = ANSI_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    const std::wstring name = Widen(face);
+    wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectW(&lf);
+}
+
+HBITMAP LoadPicture(HINSTANCE instance, int id) {
+    return static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof(info), &info);
+    return {info.bmWidth, info.bmHeight};
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(HINSTANCE instance, DialogEvents events)
+    : instance_(instance), events_(std::move(events)) {}
+
+DialogWindow::~DialogWindow() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void DialogWindow::Create() {
+    dpi_ = ScreenDpi();
+    font_.reset(MakeFont(layout::kFontFace, MulDiv(layout::kFontPixelHeight, dpi_, 96)));
+    buttonFont_.reset(MakeFont(layout::kButtonFontFace, MulDiv(layout::kFontPixelHeight, dpi_, 96)));
+    darkBlue_.reset(CreateSolidBrush(Colour(layout::kDarkBlue)));
+    background_.reset(LoadPicture(instance_, IDB_BACKGROUND));
+    backgroundBrush_.reset(BackgroundBrush());
+    browse_.reset(LoadPicture(instance_, IDB_BROWSE));
+    run_.reset(LoadPicture(instance_, IDB_RUN));
+    check_.reset(LoadPicture(instance_, IDB_CHECK));
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &DialogWindow::WindowProc;
+    wc.hInstance = instance_;
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZARNRES), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZARNRES), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = kClassName;
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw SystemError(GetLastError(), "Creating the dialog");
+
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    const DWORD exStyle = WS_EX_CONTROLPARENT;
+    RECT frame{0, 0, Px(layout::kClientWidth), Px(layout::kClientHeight)};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + std::max(0, static_cast<int>(work.right - work.left - width) / 2);
+    const int y = work.top + std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
+
+    hwnd_ = CreateWindowExW(exStyle, kClassName, Widen(layout::kCaption).c_str(), style, x, y, width, height,
+                            nullptr, nullptr, instance_, this);
+    if (!hwnd_) throw SystemError(GetLastError(), "Creating the dialog");
+    CreateControls();
+}
+
+void DialogWindow::CreateControls() {
+    // Creation order is the Tab order: the dialog manager walks the children in z-order.
+    std::vector<const layout::Control*> controls;
+    for (const auto& c : layout::kControls)
+        if (c.kind != layout::Kind::CommonDialog) controls.push_back(&c);
+    std::sort(controls.begin(), controls.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+
+    for (const layout::Control* c : controls) {
+        const wchar_t* cls = L"BUTTON";
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+        DWORD exStyle = 0;
+        int height = Px(c->height);
+        switch (c->kind) {
+            case layout::Kind::PictureButton:
+            case layout::Kind::PictureCheckBox: style |= BS_OWNERDRAW; break;
+            case layout::Kind::TextBox:
+                cls = L"EDIT";
+                style |= ES_AUTOHSCROLL | ES_LEFT | WS_BORDER;
+                break;
+            case layout::Kind::DropDownList:
+                cls = L"COMBOBOX";
+                style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL;
+                height += kListDropRows * Px(c->height);  // the rows that drop down below it
+                break;
+            case layout::Kind::Label:
+                cls = L"STATIC";
+                style = WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+                break;
+            case layout::Kind::CommonDialog: continue;
+        }
+        int width = Px(c->width);
+        // A caption is never cut: the label and the check box grow to fit it if the font needs more room.
+        if (c->kind == layout::Kind::Label) width = std::max(width, TextWidth(c->text) + 2);
+        if (c->kind == layout::Kind::PictureCheckBox)
+            width = std::max(width, CheckCaptionLeft() + TextWidth(c->text) + MulDiv(6, dpi_, 96));
+        const HWND control = CreateWindowExW(exStyle, cls, Widen(c->text).c_str(), style, Px(c->left), Px(c->top),
+                                             width, height, hwnd_,
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)), instance_, nullptr);
+        if (!control) throw SystemError(GetLastError(), "Creating the dialog's controls");
+        const HFONT font = c->id == layout::id::Command1 ? buttonFont_.get() : font_.get();
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+
+    // The lists' closed height is the designed one; their rows match it.
+    for (int id : {layout::id::cmbres, layout::id::cmbcols}) {
+        const HWND list = Control(id);
+        const auto& design = *std::find_if(layout::kControls.begin(), layout::kControls.end(),
+                                           [id](const auto& c) { return c.id == id; });
+        SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Px(design.height) - 6);
+        SendMessageW(list, CB_SETITEMHEIGHT, 0, Px(design.height) - 6);
+    }
+    for (const auto& row : kResolutionRows) {
+        const auto at = SendMessageW(Control(layout::id::cmbres), CB_ADDSTRING, 0,
+                                     reinterpret_cast<LPARAM>(Widen(row.text).c_str()));
+        SendMessageW(Control(layout::id::cmbres), CB_SETITEMDATA, static_cast<WPARAM>(at), row.width);
+    }
+    for (const auto& row : kColourRows) {
+        const auto at = SendMessageW(Control(layout::id::cmbcols), CB_ADDSTRING, 0,
+                                     reinterpret_cast<LPARAM>(Widen(row.text).c_str()));
+        SendMessageW(Control(layout::id::cmbcols), CB_SETITEMDATA, static_cast<WPARAM>(at), row.bitsPerPixel);
+    }
+    SetWindowSubclass(Control(layout::id::Check1), &DialogWindow::CheckBoxProc, 1,
+                      reinterpret_cast<DWORD_PTR>(this));
+    lastFocus_ = Control(layout::id::cmdchange);
+}
+
+int DialogWindow::TextWidth(std::string_view text) const {
+    const HDC dc = GetDC(hwnd_);
+    const HGDIOBJ old = SelectObject(dc, font_.get());
+    const std::wstring wide = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    return size.cx;
+}
+
+// Where the check box's caption starts, after its tick indicator.
+int DialogWindow::CheckCaptionLeft() const { return MulDiv(4 + 9 + 3, dpi_, 96); }
+
+void DialogWindow::Show() {
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+    SetForegroundWindow(hwnd_);
+}
+
+void DialogWindow::Unload() {
+    if (!hwnd_) return;
+    const HWND window = hwnd_;
+    DestroyWindow(window);
+    hwnd_ = nullptr;
+}
+
+void DialogWindow::SetResolutionRow(int row) {
+    SendMessageW(Control(layout::id::cmbres), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+}
+int DialogWindow::ResolutionRow() const {
+    return static_cast<int>(SendMessageW(Control(layout::id::cmbres), CB_GETCURSEL, 0, 0));
+}
+void DialogWindow::SetColourRow(int row) {
+    SendMessageW(Control(layout::id::cmbcols), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+}
+int DialogWindow::ColourRow() const {
+    return static_cast<int>(SendMessageW(Control(layout::id::cmbcols), CB_GETCURSEL, 0, 0));
+}
+void DialogWindow::SetPathText(const std::string& text) {
+    SetWindowTextW(Control(layout::id::Text1), Widen(text).c_str());
+}
+std::string DialogWindow::PathText() const {
+    const HWND edit = Control(layout::id::Text1);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+void DialogWindow::SetCheckValue(int value) {
+    checkValue_ = value;
+    if (hwnd_) InvalidateRect(Control(layout::id::Check1), nullptr, FALSE);
+}
+int DialogWindow::CheckValue() const { return checkValue_; }
+
+void DialogWindow::SetBusy(bool busy) {
+    if (!hwnd_) return;
+    EnableWindow(Control(layout::id::cmdchange), !busy);
+    EnableWindow(Control(layout::id::Command1), !busy);
+}
+
+LRESULT CALLBACK DialogWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<DialogWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self || !self->hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);
+    return self->HandleMessage(msg, wp, lp);
+}
+
+// The picture check box keeps its own two states, and answers BM_GETCHECK / BM_SETCHECK
+// like any check box, so that accessibility tools and tests can read it.
+LRESULT CALLBACK DialogWindow::CheckBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    auto* self = reinterpret_cast<DialogWindow*>(ref);
+    switch (msg) {
+        case BM_GETCHECK: return self->checkValue_ ? BST_CHECKED : BST_UNCHECKED;
+        case BM_SETCHECK: self->SetCheckValue(wp == BST_UNCHECKED ? 0 : 1); return 0;
+        case WM_NCDESTROY: RemoveWindowSubclass(hwnd, &DialogWindow::CheckBoxProc, 1); break;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+LRESULT DialogWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
+        case WM_ACTIVATE: OnActivate(wp); return 0;
+        case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wp));
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<LRESULT>(OnControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp)));
+        case WM_MEASUREITEM: OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)); return TRUE;
+        case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
+        case WM_CLOSE:
+            if (!events_.queryUnload || events_.queryUnload()) Unload();
+            return 0;
+        case WM_DESTROY: hwnd_ = nullptr; return 0;
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void DialogWindow::OnCommand(int id, int code) {
+    switch (id) {
+        case layout::id::cmdchange:
+            if (code == BN_CLICKED && events_.cmdchangeClick) events_.cmdchangeClick();
+            break;
+        case layout::id::Command1:
+            if (code == BN_CLICKED && events_.command1Click) events_.command1Click();
+            break;
+        case layout::id::Check1:
+            if (code == BN_CLICKED) SetCheckValue(checkValue_ ? 0 : 1);
+            break;
+        case IDOK: {
+            // Enter: neither button is the default one, but a focused button takes it.
+            const HWND focus = GetFocus();
+            if (focus == Control(layout::id::cmdchange) || focus == Control(layout::id::Command1))
+                SendMessageW(focus, BM_CLICK, 0, 0);
+            break;
+        }
+    }
+}
+
+void DialogWindow::OnActivate(WPARAM wp) {
+    // Keep the focus where the user left it, as a dialog does.
+    if (LOWORD(wp) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+    } else if (lastFocus_ && IsWindow(lastFocus_)) {
+        SetFocus(lastFocus_);
+    }
+}
+
+// The background picture at DPI scale, as a brush for controls that show it through.
+HBRUSH DialogWindow::BackgroundBrush() const {
+    if (!background_) return nullptr;
+    const SIZE size = BitmapSize(background_.get());
+    const HDC screen = GetDC(nullptr);
+    const HBITMAP scaled = CreateCompatibleBitmap(screen, MulDiv(size.cx, dpi_, 96), MulDiv(size.cy, dpi_, 96));
+    const HDC dc = CreateCompatibleDC(screen);
+    const HGDIOBJ old = SelectObject(dc, scaled);
+    DrawPicture(dc, background_.get(), RECT{0, 0, MulDiv(size.cx, dpi_, 96), MulDiv(size.cy, dpi_, 96)}, 0);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    const HBRUSH brush = CreatePatternBrush(scaled);
+    DeleteObject(scaled);
+    return brush;
+}
+
+bool DialogWindow::OnEraseBackground(HDC dc) {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    if (background_) {
+        const SIZE size = BitmapSize(background_.get());
+        const RECT into{0, 0, MulDiv(size.cx, dpi_, 96), MulDiv(size.cy, dpi_, 96)};
+        DrawPicture(dc, background_.get(), into, 0);
+    }
+    return true;
+}
+
+HBRUSH DialogWindow::OnControlColour(HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    if (id == layout::id::Label1) {
+        // The label shows the background picture behind its white text.
+        SetTextColor(dc, Colour(layout::kWhite));
+        SetBkMode(dc, TRANSPARENT);
+        POINT origin{0, 0};
+        MapWindowPoints(control, hwnd_, &origin, 1);
+        SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+        return backgroundBrush_ ? backgroundBrush_.get() : GetSysColorBrush(COLOR_WINDOW);
+    }
+    // The path box and the lists' drop-downs: white on dark blue.
+    SetTextColor(dc, Colour(layout::kWhite));
+    SetBkColor(dc, Colour(layout::kDarkBlue));
+    return darkBlue_.get();
+}
+
+void DialogWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    item.itemHeight = static_cast<UINT>(Px(288) - 6);
+}
+
+void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    switch (item.CtlType) {
+        case ODT_COMBOBOX: DrawListItem(item); break;
+        case ODT_BUTTON:
+            if (static_cast<int>(item.CtlID) == layout::id::Check1)
+                DrawCheckBox(item);
+            else
+                DrawPictureButton(item);
+            break;
+    }
+}
+
+void DialogWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
+    const bool inField = item.itemState & ODS_COMBOBOXEDIT;
+    const bool highlighted = (item.itemState & ODS_SELECTED) && !inField;
+    const COLORREF back = highlighted ? GetSysColor(COLOR_HIGHLIGHT) : Colour(layout::kDarkBlue);
+    const HBRUSH brush = CreateSolidBrush(back);
+    FillRect(item.hDC, &item.rcItem, brush);
+    DeleteObject(brush);
+    if (item.itemID != static_cast<UINT>(-1)) {
+        const auto length = SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0);
+        std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+        SendMessageW(item.hwndItem, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
+        SetBkMode(item.hDC, TRANSPARENT);
+        SetTextColor(item.hDC, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : Colour(layout::kWhite));
+        RECT text_rect = item.rcItem;
+        text_rect.left += MulDiv(3, dpi_, 96);
+        DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &text_rect,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
+    }
+    if ((item.itemState & ODS_FOCUS) && inField) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -1, -1);
+        SetTextColor(item.hDC, Colour(layout::kWhite));
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+HBITMAP DialogWindow::Picture(layout::Picture picture) const {
+    switch (picture) {
+        case layout::Picture::Browse: return browse_.get();
+        case layout::Picture::Run: return run_.get();
+        case layout::Picture::Check: return check_.get();
+        case layout::Picture::None: break;
+    }
+    return nullptr;
+}
+
+// Draws a picture at DPI scale, centred in the rectangle and clipped to it; with
+// fillWidth, a picture narrower than the rectangle is widened to span it.
+void DialogWindow::DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, bool fillWidth) const {
+    if (!bitmap) return;
+    const SIZE size = BitmapSize(bitmap);
+    int w = MulDiv(size.cx, dpi_, 96);
+    const int h = MulDiv(size.cy, dpi_, 96);
+    if (fillWidth) w = std::max(w, static_cast<int>(into.right - into.left) + 2);
+    const int x = into.left + (into.right - into.left - w) / 2 + offset;
+    const int y = into.top + (into.bottom - into.top - h) / 2 + offset;
+    const HDC memory = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, into.left, into.top, into.right, into.bottom);
+    SetStretchBltMode(dc, HALFTONE);
+    StretchBlt(dc, x, y, w, h, memory, 0, 0, size.cx, size.cy, SRCCOPY);
+    RestoreDC(dc, saved);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
+void DialogWindow::DrawPictureButton(const DRAWITEMSTRUCT& item) {
+    const auto& design = *std::find_if(layout::kControls.begin(), layout::kControls.end(),
+                                       [&](const auto& c) { return c.id == static_cast<int>(item.CtlID); });
+    const bool pressed = item.itemState & ODS_SELECTED;
+    RECT face = item.rcItem;
+    const HBRUSH back = CreateSolidBrush(Colour(design.backColour));
+    FillRect(item.hDC, &face, back);
+    DeleteObject(back);
+    RECT inner = face;
+    InflateRect(&inner, -1, -1);
+    DrawPicture(item.hDC, Picture(design.picture), inner, pressed ? 1 : 0);
+    DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    if (item.itemState & ODS_DISABLED) {
+        // Inert while the game runs: veil the face.
+        const int saved = SaveDC(item.hDC);
+        const HBRUSH veil = CreateHatchBrush(HS_BDIAGONAL, RGB(0, 0, 0));
+        SetBkMode(item.hDC, TRANSPARENT);
+        FillRect(item.hDC, &inner, veil);
+        DeleteObject(veil);
+        RestoreDC(item.hDC, saved);
+    }
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = face;
+        InflateRect(&focus, -3, -3);
+        SetTextColor(item.hDC, Colour(layout::kWhite));
+        SetBkColor(item.hDC, RGB(0, 0, 0));
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+void DialogWindow::DrawCheckBox(const DRAWITEMSTRUCT& item) {
+    const bool ticked = checkValue_ != 0;
+    RECT face = item.rcItem;
+    DrawPicture(item.hDC, check_.get(), face, ticked ? 1 : 0, true);
+    DrawEdge(item.hDC, &face, ticked ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    // A small tick box at the left makes the state plain at a glance.
+    const int box = MulDiv(9, dpi_, 96);
+    const int left = face.left + MulDiv(4, dpi_, 96);  // keep in step with CheckCaptionLeft
+    const int top = face.top + (face.bottom - face.top - box) / 2;
+    RECT square{left, top, left + box, top + box};
+    const HBRUSH white = CreateSolidBrush(Colour(layout::kWhite));
+    FrameRect(item.hDC, &square, white);
+    if (ticked) {
+        const HPEN pen = CreatePen(PS_SOLID, std::max(1, MulDiv(2, dpi_, 96)), Colour(layout::kWhite));
+        const HGDIOBJ oldPen = SelectObject(item.hDC, pen);
+        MoveToEx(item.hDC, left + box / 5, top + box / 2, nullptr);
+        LineTo(item.hDC, left + box / 2 - 1, top + box - box / 4 - 1);
+        LineTo(item.hDC, left + box - box / 5, top + box / 5);
+        SelectObject(item.hDC, oldPen);
+        DeleteObject(pen);
+    }
+    DeleteObject(white);
+
+    RECT caption = face;
+    caption.left = face.left + CheckCaptionLeft();
+    if (ticked) OffsetRect(&caption, 1, 1);
+    std::wstring text(64, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()))));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, Colour(layout::kWhite));
+    const HGDIOBJ oldFont = SelectObject(item.hDC, font_.get());
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &caption,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT | DT_END_ELLIPSIS);
+    SelectObject(item.hDC, oldFont);
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = face;
+        InflateRect(&focus, -2, -2);
+        SetBkColor(item.hDC, RGB(0, 0, 0));
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+}  // namespace zarn::win32

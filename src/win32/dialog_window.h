@@ -1,0 +1,81 @@
+#pragma once
+// The setup dialog's window: the eight designed controls, their pictures and colours,
+// keyboard handling, and the hand-off of clicks to the program's handlers.
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+
+#include "dialog/dialog_view.h"
+#include "dialog/layout.h"
+#include "win32/handles.h"
+
+namespace zarn::win32 {
+
+struct DialogEvents {
+    std::function<void()> cmdchangeClick;
+    std::function<void()> command1Click;
+    std::function<bool()> queryUnload;  // false holds a close
+};
+
+class DialogWindow final : public DialogView {
+public:
+    DialogWindow(HINSTANCE instance, DialogEvents events);
+    ~DialogWindow() override;
+    DialogWindow(const DialogWindow&) = delete;
+    DialogWindow& operator=(const DialogWindow&) = delete;
+
+    // Creates the window and its controls, hidden, as designed. Raises a RuntimeError on failure.
+    void Create();
+    HWND hwnd() const { return hwnd_; }
+
+    void Show() override;
+    void Unload() override;
+    bool Loaded() const override { return hwnd_ != nullptr; }
+    void SetResolutionRow(int row) override;
+    int ResolutionRow() const override;
+    void SetColourRow(int row) override;
+    int ColourRow() const override;
+    void SetPathText(const std::string& text) override;
+    std::string PathText() const override;
+    void SetCheckValue(int value) override;
+    int CheckValue() const override;
+    void SetBusy(bool busy) override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK CheckBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+    void CreateControls();
+    HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+    int Px(int twips) const { return layout::ToPixels(twips, dpi_); }
+    HBITMAP Picture(layout::Picture picture) const;
+    HBRUSH BackgroundBrush() const;
+    int TextWidth(std::string_view text) const;
+    int CheckCaptionLeft() const;
+
+    void OnCommand(int id, int code);
+    void OnActivate(WPARAM wp);
+    bool OnEraseBackground(HDC dc);
+    HBRUSH OnControlColour(HDC dc, HWND control);
+    void OnMeasureItem(MEASUREITEMSTRUCT& item);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void DrawListItem(const DRAWITEMSTRUCT& item);
+    void DrawPictureButton(const DRAWITEMSTRUCT& item);
+    void DrawCheckBox(const DRAWITEMSTRUCT& item);
+    void DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, bool fillWidth = false) const;
+
+    HINSTANCE instance_;
+    DialogEvents events_;
+    HWND hwnd_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    int dpi_ = 96;
+    int checkValue_ = 0;
+    UniqueGdi<HFONT> font_, buttonFont_;
+    UniqueGdi<HBRUSH> darkBlue_, backgroundBrush_;
+    UniqueGdi<HBITMAP> background_, browse_, run_, check_;
+};
+
+}  // namespace zarn::win32

@@ -1,0 +1,19 @@
+#include "win32/display_modes.h"
+
+namespace zarn::win32 {
+
+std::optional<DisplayMode> Win32DisplayModes::Enumerate(std::uint32_t index) {
+    if (index == 0) record_ = DEVMODEA{};
+    // The platform asks callers to say how large the record is, before every call.
+    record_.dmSize = sizeof(record_);
+    record_.dmDriverExtra = 0;
+    if (!EnumDisplaySettingsA(nullptr, index, &record_)) return std::nullopt;
+    return DisplayMode{static_cast<std::int32_t>(record_.dmPelsWidth), static_cast<std::int32_t>(record_.dmPelsHeight),
+                       record_.dmBitsPerPel, record_.dmDisplayFrequency};
+}
+
+std::int32_t Win32DisplayModes::ApplyEnumerated() {
+    return ChangeDisplaySettingsA(&record_, CDS_UPDATEREGISTRY);
+}
+
+}  // namespace zarn::win32

@@ -1,0 +1,19 @@
+#pragma once
+// The current display device's modes through EnumDisplaySettingsA / ChangeDisplaySettingsA.
+
+#include <windows.h>
+
+#include "display/modDynamicChange.h"
+
+namespace zarn::win32 {
+
+class Win32DisplayModes final : public DisplayModes {
+public:
+    std::optional<DisplayMode> Enumerate(std::uint32_t index) override;
+    std::int32_t ApplyEnumerated() override;
+
+private:
+    DEVMODEA record_{};  // as the last enumeration left it
+};
+
+}  // namespace zarn::win32

@@ -1,0 +1,55 @@
+#include "win32/file_open_box.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "dialog/layout.h"
+#include "runtime/errors.h"
+#include "win32/text.h"
+
+namespace zarn::win32 {
+
+namespace {
+
+// "description|pattern" to the platform's "description\0pattern\0\0".
+std::wstring FilterString(std::string_view filter) {
+    std::wstring out = Widen(filter);
+    for (auto& c : out)
+        if (c == L'|') c = L'\0';
+    out.push_back(L'\0');
+    out.push_back(L'\0');
+    return out;
+}
+
+}  // namespace
+
+bool Win32FileOpenBox::ShowOpen() {
+    const std::wstring filter = FilterString(layout::kFileOpenFilter);
+    const std::wstring title = Widen(layout::kFileOpenTitle);
+    const std::wstring initialFolder = Widen(layout::kFileOpenInitialFolder);
+    // Like the control it stands for, the box starts from the name chosen last, if any.
+    std::vector<wchar_t> file(32768, L'\0');
+    const std::wstring last = Widen(fileName_);
+    std::copy(last.begin(), last.end(), file.begin());
+
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = owner_();
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrInitialDir = initialFolder.c_str();
+    ofn.lpstrTitle = title.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&ofn)) {
+        const DWORD code = CommDlgExtendedError();
+        if (code == 0) return false;  // cancelled
+        throw RuntimeError(error::kInvalidCall, "The file-open box failed (" + std::to_string(code) + ")");
+    }
+    fileName_ = Narrow(file.data());
+    return true;
+}
+
+}  // namespace zarn::win32

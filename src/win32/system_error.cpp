@@ -1,0 +1,21 @@
+#include "win32/system_error.h"
+
+#include <string>
+
+#include "win32/text.h"
+
+namespace zarn::win32 {
+
+RuntimeError SystemError(DWORD code, std::string_view what) {
+    wchar_t* buffer = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::string text = n && buffer ? Narrow(std::wstring_view(buffer, n)) : "";
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+    if (text.empty()) text = "System error " + std::to_string(code);
+    return error::InvalidCall(std::string(what) + ": " + text);
+}
+
+}  // namespace zarn::win32

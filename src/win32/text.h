@@ -1,0 +1,12 @@
+#pragma once
+// UTF-8 inside the program, UTF-16 at the Windows API.
+
+#include <string>
+#include <string_view>
+
+namespace zarn::win32 {
+
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view utf16);
+
+}  // namespace zarn::win32
