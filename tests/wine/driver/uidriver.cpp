@@ -18,13 +18,15 @@
 //                            enter, space, down, up, esc, alt+f4, or a letter
 //   focus                    print which control has the keyboard focus
 //   gone [SECONDS]           wait until no window of ZarnRes is left
-//   fileopen [--cancel] [--name NAME]
+//   close                    close the dialog by its frame (WM_CLOSE)
+//   fileopen [--keep | --cancel | --name NAME]
 //                            wait for the file-open box, print what it shows,
-//                            type NAME and press Open, or press Cancel
+//                            then leave it open, press Cancel, or type NAME
+//                            and press Open
 //   mode                     print the display mode as WxHxB
 //   setmode WxHxB            switch the display mode (kept in the registry)
 //   reg get [NAME...]        print stored settings ("<absent>" when missing)
-//   reg set NAME VALUE       store a setting (REG_SZ)
+//   reg set NAME VALUE...    store settings (REG_SZ), name and value pairs
 //   reg del NAME             delete a setting
 //   reg clear                delete the whole settings key
 //   windows                  list visible top-level windows (for debugging)
@@ -245,7 +247,9 @@ HWND focus_in(HWND window)
 
 const char* icon_name(HWND box)
 {
+    // The icon is a static control: id 20 on Windows, stc1 (0x440) in Wine.
     HWND icon = GetDlgItem(box, 0x14);
+    if (!icon) icon = GetDlgItem(box, 0x440);
     if (!icon || !IsWindowVisible(icon)) return "none";
     auto h = reinterpret_cast<HICON>(send(icon, STM_GETICON));
     struct Known {
@@ -477,6 +481,14 @@ int verb_focus()
     return 0;
 }
 
+int verb_close()
+{
+    HWND dlg = wait_dialog();
+    PostMessageW(dlg, WM_CLOSE, 0, 0);
+    std::printf("close: posted\n");
+    return 0;
+}
+
 int verb_gone(double seconds)
 {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
@@ -498,7 +510,7 @@ HWND file_name_field(HWND box)
     return GetDlgItem(box, 0x480);
 }
 
-int verb_fileopen(bool cancel, const std::wstring& name)
+int verb_fileopen(bool keep, bool cancel, const std::wstring& name)
 {
     HWND box = wait_for(is_file_open, "the file-open box");
     std::printf("title: %s\n", utf8(caption_of(box)).c_str());
@@ -517,6 +529,7 @@ int verb_fileopen(bool cancel, const std::wstring& name)
             std::printf("items: %ld\n", static_cast<long>(send(list, 0x1004 /* LVM_GETITEMCOUNT */)));
     }
     std::fflush(stdout);
+    if (keep) return 0;
     if (cancel) {
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDCANCEL)));
     } else {
@@ -598,10 +611,13 @@ int verb_reg(const std::vector<std::string>& args)
         fail("cannot open the settings key");
     LONG r;
     if (op == "set") {
-        if (args.size() < 3) fail("reg set needs a value");
-        std::wstring v = wide(args[2]);
-        r = RegSetValueExW(key, wide(args[1]).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(v.c_str()),
-                           static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t)));
+        if (args.size() % 2 != 1) fail("reg set needs name and value pairs");
+        r = ERROR_SUCCESS;
+        for (size_t i = 1; i + 1 < args.size() && r == ERROR_SUCCESS; i += 2) {
+            std::wstring v = wide(args[i + 1]);
+            r = RegSetValueExW(key, wide(args[i]).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(v.c_str()),
+                               static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t)));
+        }
     } else if (op == "del") {
         r = RegDeleteValueW(key, wide(args[1]).c_str());
         if (r == ERROR_FILE_NOT_FOUND) r = ERROR_SUCCESS;
@@ -689,16 +705,18 @@ int main()
     else if (verb == "click") rc = verb_click(arg(0));
     else if (verb == "keys") rc = verb_keys(rest);
     else if (verb == "focus") rc = verb_focus();
+    else if (verb == "close") rc = verb_close();
     else if (verb == "gone") rc = verb_gone(rest.empty() ? g_timeout_s : std::atof(rest[0].c_str()));
     else if (verb == "fileopen") {
-        bool cancel = false;
+        bool keep = false, cancel = false;
         std::wstring name;
         for (size_t i = 0; i < rest.size(); ++i) {
-            if (rest[i] == "--cancel") cancel = true;
+            if (rest[i] == "--keep") keep = true;
+            else if (rest[i] == "--cancel") cancel = true;
             else if (rest[i] == "--name" && i + 1 < rest.size()) name = wide(rest[++i]);
             else usage();
         }
-        rc = verb_fileopen(cancel, name);
+        rc = verb_fileopen(keep, cancel, name);
     } else if (verb == "mode") rc = verb_mode();
     else if (verb == "setmode") rc = verb_setmode(arg(0).c_str());
     else if (verb == "reg") rc = verb_reg(rest);

@@ -1,0 +1,60 @@
+#!/bin/bash
+# Runs every end-to-end scenario against a built zarnres.exe under Wine.
+#   tests/wine/run-all.sh [build-dir] [name-pattern]
+# build-dir defaults to build/win32; name-pattern (a grep -E expression)
+# picks scenarios by file name. Prints one PASS/FAIL line per scenario and
+# ends with "N passed, M failed"; screenshots and logs go to
+# build/wine-artifacts/.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=${1:-$root/build/win32}
+pattern=${2:-.}
+build=$(cd "$build" 2>/dev/null && pwd) || { echo "no build directory: ${1:-build/win32}"; echo "0 passed, 1 failed"; exit 1; }
+
+export ZW_ROOT="$root" ZW_BUILD="$build" ZW_OUT="$root/build/wine-artifacts"
+source "$here/lib.sh"
+mkdir -p "$ZW_OUT/logs"
+rm -f "$ZW_OUT"/*.png "$ZW_OUT"/logs/*.log
+
+trap 'zw_stop_x' EXIT
+trap 'exit 130' INT TERM
+zw_start_x || { echo "cannot start Xvfb"; echo "0 passed, 1 failed"; exit 1; }
+export DISPLAY
+zw_template || { echo "cannot make the Wine template prefix"; echo "0 passed, 1 failed"; exit 1; }
+
+passed=0
+failed=0
+start=$(date +%s)
+for script in "$here"/scenarios/*.sh; do
+    name=$(basename "$script" .sh)
+    printf '%s\n' "$name" | grep -Eq -- "$pattern" || continue
+    log="$ZW_OUT/logs/$name.log"
+    t0=$(date +%s)
+    timeout -k 5 120 bash "$script" >"$log" 2>&1
+    rc=$?
+    secs=$(( $(date +%s) - t0 ))
+    if [ $rc -eq 0 ] && grep -qx PASS "$log"; then
+        echo "PASS $name (${secs}s)"
+        passed=$((passed + 1))
+    else
+        reason=$(grep '^FAIL: ' "$log" | tail -n1 | sed 's/^FAIL: //')
+        if [ -z "$reason" ]; then
+            case $rc in
+                124|137) reason="timed out after 120 s" ;;
+                *) reason="ended with code $rc without a verdict, see ${log#$root/}" ;;
+            esac
+        fi
+        echo "FAIL $name: $reason"
+        failed=$((failed + 1))
+        # A scenario killed by the timeout cannot clean up after itself.
+        prefix="$root/build/wine-prefixes/$name"
+        if [ -d "$prefix" ]; then
+            WINEPREFIX="$prefix" timeout 20 wineserver -k >/dev/null 2>&1
+            [ -n "${ZW_KEEP:-}" ] || rm -rf "$prefix"
+        fi
+    fi
+done
+echo "time: $(( $(date +%s) - start ))s, artifacts in ${ZW_OUT#$root/}/"
+echo "$passed passed, $failed failed"
+[ $failed -eq 0 ]

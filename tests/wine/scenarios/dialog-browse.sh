@@ -1,0 +1,28 @@
+#!/bin/bash
+# Browse: the file-open box opens in C:\ with its title; choosing a file fills
+# the path box with the full path and stores nothing; a second browse that is
+# cancelled leaves the path box alone.
+source "$(dirname "$0")/../lib.sh"
+zw_begin dialog-browse
+zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath 'C:\old\zarnsl.exe'
+
+zw_start_zarnres
+zw_dialog_state
+zw_do click Command1
+box=$(zw_drv -t 20 fileopen --keep 2>/dev/null; true)
+zw_shot dialog-browse-box
+# A name relative to the folder the box opened in: C:\ gives the full path.
+out=$(zw_drv -t 20 fileopen --name 'Colvane\Vantreel\zarnsl.exe') || zw_fail "file-open box: ${out//$'\n'/ }"
+printf '%s\n' "$out"
+zw_dialog_state
+zw_expect "Text1 after choosing" "$(zw_field "$ZW_STATE" Text1)" "$ZW_GAME"
+zw_expect "stored path" "$(zw_drv reg get ZarnPath)" 'ZarnPath="C:\old\zarnsl.exe"'
+
+zw_do click Command1
+out=$(zw_drv -t 20 fileopen --cancel) || zw_fail "file-open box: ${out//$'\n'/ }"
+zw_dialog_state
+zw_expect "Text1 after cancel" "$(zw_field "$ZW_STATE" Text1)" "$ZW_GAME"
+zw_do close
+zw_expect_exit 10 0
+zw_expect "stored path after closing" "$(zw_drv reg get ZarnPath)" 'ZarnPath="C:\old\zarnsl.exe"'
+echo PASS

@@ -1,0 +1,33 @@
+#!/bin/bash
+# Client area, control rectangles and tab order as designed (96 DPI), and the
+# Tab key really walks that order.
+source "$(dirname "$0")/../lib.sh"
+zw_begin dialog-geometry
+zw_drv reg clear >/dev/null
+
+zw_start_zarnres
+zw_dialog_state
+geo=$(zw_drv geometry) || zw_fail "no geometry"
+printf '%s\n' "$geo"
+zw_expect "client area" "$(zw_field "$geo" client)" 324x241
+want=("cmbres: 10,10 301x24" "cmbcols: 10,50 301x24" "Label1: 10,80 141x21" "Text1: 10,100 301x24"
+      "Command1: 230,130 81x31" "Check1: 10,170 151x21" "cmdchange: 10,200 301x31")
+wrong=()
+for w in "${want[@]}"; do
+    got=$(zw_field "$geo" "${w%%:*}")
+    [ "${w%%:*}: $got" = "$w" ] || wrong+=("${w%%:*} at $got, designed ${w#*: }")
+done
+[ ${#wrong[@]} -eq 0 ] || zw_fail "$(IFS=';'; echo "${wrong[*]}")"
+zw_expect "tab order" "$(zw_field "$geo" taborder)" "cmdchange cmbres cmbcols Check1 Text1 Command1 -> cmdchange"
+
+seen=$(zw_field "$ZW_STATE" focus)
+for i in 1 2 3 4 5 6; do
+    zw_do keys tab
+    seen+=" $(zw_field "$(zw_drv focus)" focus)"
+done
+zw_expect "focus after each Tab" "$seen" "cmdchange cmbres cmbcols Check1 Text1 Command1 cmdchange"
+zw_do keys shift+tab
+zw_expect "focus after Shift+Tab" "$(zw_field "$(zw_drv focus)" focus)" Command1
+zw_do close
+zw_expect_exit 10 0
+echo PASS

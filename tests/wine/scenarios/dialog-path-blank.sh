@@ -1,0 +1,27 @@
+#!/bin/bash
+# A game path with a blank (C:\Program Files\...) starts that game, never a
+# C:\Program.exe that happens to exist; the path is stored as typed.
+source "$(dirname "$0")/../lib.sh"
+zw_begin dialog-path-blank
+game='C:\Program Files\Vantreel\zarnsl.exe'
+zw_install_standin "$game"
+zw_install_standin 'C:\Program.exe'
+export ZARNSL_LOG_PROGRAM='C:\zw\decoy.log'
+decoy_log=$(zw_unix "$ZARNSL_LOG_PROGRAM")
+zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$game"
+
+zw_start_zarnres -window
+zw_dialog_state
+zw_expect "Text1" "$(zw_field "$ZW_STATE" Text1)" "$game"
+zw_do click cmdchange
+zw_box
+zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+[ -e "$decoy_log" ] && zw_fail "C:\\Program.exe was started: $(head -n1 "$decoy_log")"
+zw_expect "game starts" "$(zw_game_starts)" 1
+case "$(zw_game_line 1)" in
+    "\"$game\" -window" | "$game -window") ;;
+    *) zw_fail "game command line: got '$(zw_game_line 1)'" ;;
+esac
+zw_expect "ZarnPath" "$(zw_drv reg get ZarnPath)" "ZarnPath=\"$game\""
+zw_expect_exit 15 0
+echo PASS

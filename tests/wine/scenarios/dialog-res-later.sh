@@ -1,0 +1,21 @@
+#!/bin/bash
+# "/res" after another option forces the dialog even with ShowRes "11"; the
+# box shows clear, so an apply stores "00", and the whole argument string,
+# "/res" included, reaches the game.
+source "$(dirname "$0")/../lib.sh"
+zw_begin dialog-res-later
+zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$ZW_GAME"
+
+zw_start_zarnres -x /res
+zw_dialog_state
+zw_expect "Check1" "$(zw_field "$ZW_STATE" Check1)" 0
+zw_expect "Text1" "$(zw_field "$ZW_STATE" Text1)" "$ZW_GAME"
+zw_expect "game starts before the apply" "$(zw_game_starts)" 0
+
+zw_do click cmdchange
+zw_box
+zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect "game command line" "$(zw_game_line 1)" "$ZW_GAME -x /res"
+zw_expect "ShowRes" "$(zw_drv reg get ShowRes)" 'ShowRes="00"'
+zw_expect_exit 15 0
+echo PASS

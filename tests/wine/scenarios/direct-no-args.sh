@@ -1,0 +1,23 @@
+#!/bin/bash
+# Direct launch without arguments: the game gets the default path and one
+# blank, leaves the desktop at 800x600x16, and afterwards the stored
+# 1024x768x16 is back with the success box; no dialog stays on screen.
+source "$(dirname "$0")/../lib.sh"
+zw_begin direct-no-args
+zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16
+export ZARNSL_MODE=800x600x16 ZARNSL_SLEEP_MS=1500
+
+zw_start_zarnres
+zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "the game was not started"
+zw_drv gone 0.2 >/dev/null || zw_fail "a ZarnRes window is shown while the game runs"
+zw_expect "mode while the game runs" "$(zw_mode)" 800x600x16
+zw_shot direct-no-args-game
+
+zw_box
+zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect "box icon" "$ZW_BOX_ICON" information
+zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
+zw_expect "game command line" "$(zw_game_line 1)" 'C:\Colvane\Vantreel\zarnsl.exe '
+zw_expect_exit 15 0
+zw_expect "game starts" "$(zw_game_starts)" 1
+echo PASS
