@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Checks the built exe: 32-bit, GUI subsystem, imports only DLLs every Windows has,
+# and carries its icon, manifest and version information.
+set -uo pipefail
+exe=${1:-build/win32/zarnres.exe}
+objdump=i686-w64-mingw32-objdump
+fail=0
+check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; fail=1; fi; }
+
+headers=$($objdump -p "$exe")
+check "32-bit PE (i386)" 'grep -q "file format pei-i386" <<<"$headers"'
+check "GUI subsystem" 'grep -Eq "^Subsystem[[:space:]]+00000002" <<<"$headers"'
+
+# msvcrt.dll is the C runtime of Windows itself (mingw-w64 links its static code against it).
+allowed="kernel32.dll user32.dll gdi32.dll comdlg32.dll advapi32.dll comctl32.dll shell32.dll msvcrt.dll"
+imports=$(grep "DLL Name:" <<<"$headers" | awk '{print tolower($3)}' | sort -u)
+echo "imports: $(echo $imports)"
+for dll in $imports; do
+    check "import $dll is a system DLL" '[[ " $allowed " == *" $dll "* ]]'
+done
+
+resources=$($objdump -s -j .rsrc "$exe" 2>/dev/null)
+check "has a resource section" '[ -n "$resources" ]'
+check "manifest asks for common controls 6" 'grep -q "Common-Controls" <<<"$(strings -a "$exe")"'
+check "manifest declares no Windows 8 or later" '! grep -Eq "4a2f28e3|1f676c76|8e0f7a12" <<<"$(strings -a "$exe")"'
+check "version information" 'strings -a -el "$exe" | grep -q VS_VERSION_INFO'
+exit $fail

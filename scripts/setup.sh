@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on a Debian machine; skips what is there.
+set -euo pipefail
+
+packages=(cmake make g++ libgtest-dev libgmock-dev g++-mingw-w64-i686 wine wine64 wine32:i386
+          xvfb x11-utils imagemagick python3)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

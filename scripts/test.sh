@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs every test: the core's unit tests natively, then the end-to-end scenarios
+# against the real zarnres.exe under Wine.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh || exit 1
+scripts/build.sh || exit 1
+
+status=0
+echo "== unit tests (native)"
+ctest --preset native --output-on-failure || status=1
+
+echo "== packaging checks"
+python3 res/make_pictures.py --check || status=1
+scripts/check-exe.sh build/win32/zarnres.exe || status=1
+
+echo "== end-to-end tests (Wine)"
+tests/wine/run-all.sh build/win32 || status=1
+exit $status
