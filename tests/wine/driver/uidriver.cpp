@@ -245,21 +245,78 @@ HWND focus_in(HWND window)
 
 // --- verbs -----------------------------------------------------------------
 
+// 32x32 pixels (0x00RRGGBB) of a screen rectangle, or of an icon drawn on a
+// given background.
+std::vector<DWORD> grab(HDC source, int x, int y, HICON icon, DWORD background)
+{
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = 32;
+    bi.bmiHeader.biHeight = -32;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC mem = CreateCompatibleDC(nullptr);
+    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    if (icon) {
+        HBRUSH brush = CreateSolidBrush(RGB(background >> 16, (background >> 8) & 0xFF, background & 0xFF));
+        RECT r{0, 0, 32, 32};
+        FillRect(mem, &r, brush);
+        DeleteObject(brush);
+        DrawIconEx(mem, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    } else {
+        BitBlt(mem, 0, 0, 32, 32, source, x, y, SRCCOPY);
+    }
+    GdiFlush();
+    std::vector<DWORD> px(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + 32 * 32);
+    for (auto& p : px) p &= 0xFFFFFF;
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    return px;
+}
+
+long difference(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
+{
+    long sum = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        for (int shift : {0, 8, 16})
+            sum += std::labs(static_cast<long>((a[i] >> shift) & 0xFF) - static_cast<long>((b[i] >> shift) & 0xFF));
+    return sum;
+}
+
+// Icon handles are per process, so the box's icon is told by its look: the
+// pixels on screen are matched against the four standard icons drawn here.
 const char* icon_name(HWND box)
 {
     // The icon is a static control: id 20 on Windows, stc1 (0x440) in Wine.
     HWND icon = GetDlgItem(box, 0x14);
     if (!icon) icon = GetDlgItem(box, 0x440);
-    if (!icon || !IsWindowVisible(icon)) return "none";
-    auto h = reinterpret_cast<HICON>(send(icon, STM_GETICON));
+    if (!icon || !IsWindowVisible(icon) || !send(icon, STM_GETICON)) return "none";
+    SetForegroundWindow(box);
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(200);
+    RECT r;
+    GetWindowRect(icon, &r);
+    HDC screen = GetDC(nullptr);
+    auto shown = grab(screen, r.left, r.top, nullptr, 0);
+    ReleaseDC(nullptr, screen);
     struct Known {
         LPCSTR id;
         const char* name;
     };
+    const char* best = "unknown";
+    long best_diff = 32L * 32 * 3 * 40; // more than this apart is no match
     for (Known k : {Known{IDI_HAND, "critical"}, Known{IDI_ASTERISK, "information"},
-                    Known{IDI_QUESTION, "question"}, Known{IDI_EXCLAMATION, "exclamation"}})
-        if (h == LoadIconA(nullptr, k.id)) return k.name;
-    return "unknown";
+                    Known{IDI_QUESTION, "question"}, Known{IDI_EXCLAMATION, "exclamation"}}) {
+        long d = difference(shown, grab(nullptr, 0, 0, LoadIconA(nullptr, k.id), shown[0]));
+        if (d < best_diff) {
+            best_diff = d;
+            best = k.name;
+        }
+    }
+    return best;
 }
 
 int verb_msgbox(bool keep)
