@@ -1,0 +1,95 @@
+#!/bin/bash
+# Shows ZarnRes at work under Wine, on a machine without the game.
+#   tests/wine/demo.sh [--dialog] [build-dir]
+#
+# Default: a direct launch "zarnres.exe -window -skip intro" with settings
+# that skip the dialog; the stand-in game runs ~2 s and leaves the desktop at
+# 800x600x16, then ZarnRes switches it back to the stored 1024x768x16.
+# --dialog: shows the setup dialog instead (ShowRes "00").
+#
+# Without DISPLAY it runs on its own Xvfb, saves screenshots under
+# build/demo/ and answers the message box itself; with DISPLAY it runs on that
+# screen and you answer the box (or work the dialog) yourself.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+show_dialog=""
+build="$root/build/win32"
+for arg in "$@"; do
+    case $arg in
+        --dialog) show_dialog=1 ;;
+        -h|--help) sed -n '2,12p' "$0"; exit 0 ;;
+        *) build=$arg ;;
+    esac
+done
+build=$(cd "$build" 2>/dev/null && pwd) || { echo "no build directory: $build (build first)"; exit 1; }
+
+export ZW_ROOT="$root" ZW_BUILD="$build" ZW_OUT="$root/build/demo"
+source "$here/lib.sh"
+[ -f "$build/zarnres.exe" ] || { echo "zarnres.exe not found in $build (build first)"; exit 1; }
+
+interactive=""
+[ -n "${DISPLAY:-}" ] && interactive=1
+trap zw_cleanup EXIT
+trap 'exit 130' INT TERM
+zw_start_x || { echo "cannot start Xvfb"; exit 1; }
+mkdir -p "$ZW_OUT"
+
+echo "Preparing a Wine prefix (the first run takes ~15 s)..."
+zw_install_check
+zw_new_prefix demo || { echo "cannot make a Wine prefix"; exit 1; }
+zw_hold_desktop || { echo "the Wine desktop did not start"; exit 1; }
+zw_install_standin || exit 1
+zw_install_zarnres || exit 1
+export ZARNSL_LOG='C:\zw\game.log' ZARNSL_SLEEP_MS=2000 ZARNSL_MODE=800x600x16
+game_log=$(zw_unix "$ZARNSL_LOG")
+before=$(zw_mode)
+echo "Stand-in game:  $ZW_GAME (runs 2 s, leaves the desktop at 800x600x16)"
+echo "Desktop before: $before"
+
+# Interactive runs wait for the user, but not for ever.
+patience=20
+[ -n "$interactive" ] && patience=600
+
+if [ -n "$show_dialog" ]; then
+    zw_drv reg set ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$ZW_GAME" >/dev/null
+    echo "Running:        zarnres.exe -window -skip intro  (ShowRes \"00\": the setup dialog shows)"
+    zw_start_zarnres -window -skip intro
+    state=$(zw_drv -t 20 dialog) || { echo "the setup dialog did not appear"; exit 1; }
+    zw_shot dialog
+    printf '%s\n' "$state" | grep -E '^(cmbres|cmbcols|Text1|Check1|focus): ' | sed 's/^/Dialog:         /'
+    if [ -z "$interactive" ]; then
+        zw_drv close >/dev/null
+        zw_wait_zarnres 10
+        echo "Screenshot:     ${ZW_OUT#$root/}/dialog.png"
+        exit 0
+    fi
+    echo "Work the dialog; Run Vantreel! starts the stand-in game."
+else
+    zw_drv reg set ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16 >/dev/null
+    echo "Stored mode:    1024x768x16 (ShowRes \"11\": no dialog)"
+    echo "Running:        zarnres.exe -window -skip intro"
+    zw_start_zarnres -window -skip intro
+fi
+
+if zw_wait_lines "$game_log" 1 "$patience"; then
+    sleep 0.5
+    echo "Game started:   $(head -n1 "$game_log" | tr -d '\r')"
+    echo "Desktop (game): $(zw_mode)"
+    [ -n "$interactive" ] || zw_shot 1-game-running
+else
+    echo "The game was not started."
+fi
+
+box=$(zw_drv -t "$patience" msgbox --keep) || { echo "No message box appeared."; exit 1; }
+echo "Message box:    $(zw_field "$box" text) [$(zw_field "$box" icon)]"
+if [ -z "$interactive" ]; then
+    zw_shot 2-message-box
+    zw_drv msgbox >/dev/null
+else
+    echo "Answer the box with OK to end the run."
+fi
+zw_wait_zarnres "$patience" || { echo "zarnres.exe did not end"; exit 1; }
+echo "Desktop after:  $(zw_mode)"
+echo "Exit code:      $ZW_ZARNRES_RC"
+[ -n "$interactive" ] || echo "Screenshots:    $(cd "$root" && ls build/demo/*.png | tr '\n' ' ')"
