@@ -1,0 +1,139 @@
+#!/bin/bash
+# Measures zarnres.exe under Wine and prints the figures:
+#   - the exe's size and the DLLs it imports;
+#   - the time from start to the setup dialog being shown (vs. a trivial
+#     GUI program, which is Wine's own start-up cost);
+#   - CPU time used while a stand-in game runs 5 s, beside a launcher that
+#     busy-polls the game (spinwait.exe).
+#   bench/run.sh [build-dir]       (default build/win32)
+# CPU is read from /proc/<pid>/stat of the Wine process: under Wine,
+# GetProcessTimes on another process reports the caller's own times.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+build=$(cd "${1:-$root/build/win32}" 2>/dev/null && pwd) || { echo "no build directory: ${1:-build/win32}"; exit 1; }
+export ZW_ROOT="$root" ZW_BUILD="$build" ZW_OUT="$root/build/bench"
+source "$root/tests/wine/lib.sh"
+
+exe="$build/zarnres.exe"
+[ -f "$exe" ] || { echo "zarnres.exe not found in $build (build first)"; exit 1; }
+spin=$(zw_tool spinwait.exe) || { echo "spinwait.exe not built"; exit 1; }
+game_seconds=5
+runs=3
+ticks=$(getconf CLK_TCK)
+
+trap zw_cleanup EXIT
+trap 'exit 130' INT TERM
+zw_start_x || { echo "cannot start Xvfb"; exit 1; }
+zw_install_check
+zw_new_prefix bench || { echo "cannot make a Wine prefix"; exit 1; }
+zw_hold_desktop || { echo "the Wine desktop did not start"; exit 1; }
+zw_install_standin || exit 1
+zw_install_zarnres || exit 1
+zw_install "$spin" 'C:\ZarnRes\spinwait.exe'
+export ZARNSL_LOG='C:\zw\game.log'
+game_log=$(zw_unix "$ZARNSL_LOG")
+
+now() { date +%s.%N; }
+secs() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
+
+# utime + stime (clock ticks) of a process, from fields 14 and 15 of stat;
+# the command name in field 2 may hold blanks, so count after its ")".
+cpu_ticks() {
+    sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $12 + $13 }'
+}
+
+# Unix pid of the Wine process whose command line names $1, in our prefix.
+unix_pid_of() {
+    local pid i
+    for i in $(seq 1 100); do
+        for pid in $(pgrep -f "$1"); do
+            if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+                printf '%s\n' "$pid"
+                return 0
+            fi
+        done
+        sleep 0.05
+    done
+    return 1
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+echo "== zarnres.exe"
+echo "size: $(stat -c %s "$exe") bytes"
+if command -v i686-w64-mingw32-objdump >/dev/null; then
+    echo "imports: $(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
+fi
+
+echo
+echo "== start-up to dialog (median of $runs)"
+zw_drv reg set ShowRes 00 >/dev/null
+times=()
+for i in $(seq 1 $runs); do
+    t0=$(now)
+    zw_start_zarnres
+    zw_drv -t 20 dialog >/dev/null || { echo "the dialog did not appear"; exit 1; }
+    t1=$(now)
+    times+=("$(secs "$t0" "$t1")")
+    zw_drv close >/dev/null
+    zw_wait_zarnres 10 || { echo "zarnres.exe did not end"; exit 1; }
+done
+ref=()
+for i in $(seq 1 $runs); do
+    t0=$(now)
+    (cd "$WINEPREFIX/drive_c" && ZARNSL_LOG= ZARNSL_SLEEP_MS= exec timeout 20 wine "$ZW_GAME") >/dev/null 2>&1 ||
+        echo "the stand-in did not run"
+    ref+=("$(secs "$t0" "$(now)")")
+done
+echo "zarnres.exe to dialog shown:  $(printf '%s\n' "${times[@]}" | median) s  (runs: ${times[*]})"
+echo "trivial Wine GUI program run: $(printf '%s\n' "${ref[@]}" | median) s  (start to exit, for reference)"
+
+# CPU used from the game's start to its end by the launcher and by this
+# prefix's wineserver (a busy poll makes it answer request after request).
+# $1: label, $2: pgrep pattern of the launcher, $3...: how to start it
+measure_wait() {
+    local label=$1 pattern=$2
+    shift 2
+    rm -f "$game_log"
+    "$@"
+    local pid server game
+    pid=$(unix_pid_of "$pattern") || { echo "$label: process not found"; return 1; }
+    server=$(unix_pid_of wineserver) || { echo "$label: wineserver not found"; return 1; }
+    zw_wait_lines "$game_log" 1 15 || { echo "$label: the game did not start"; return 1; }
+    game=$(unix_pid_of 'zarnsl\.exe') || { echo "$label: the game process not found"; return 1; }
+    local c0 s0 t0 c1 s1 t1 c s i
+    c0=$(cpu_ticks "$pid") s0=$(cpu_ticks "$server") t0=$(now)
+    c1=$c0 s1=$s0 t1=$t0
+    for i in $(seq 1 $((game_seconds * 20 + 200))); do
+        c=$(cpu_ticks "$pid") s=$(cpu_ticks "$server")
+        [ -n "$c" ] && c1=$c
+        [ -n "$s" ] && s1=$s
+        t1=$(now)
+        [ -d "/proc/$game" ] || break
+        sleep 0.05
+    done
+    local wall cpu scpu
+    wall=$(secs "$t0" "$t1")
+    cpu=$(awk -v a="$c0" -v b="$c1" -v t="$ticks" 'BEGIN { printf "%.2f", (b - a) / t }')
+    scpu=$(awk -v a="$s0" -v b="$s1" -v t="$ticks" 'BEGIN { printf "%.2f", (b - a) / t }')
+    pct() { awk -v c="$1" -v w="$wall" 'BEGIN { printf "%.1f", (w > 0 ? 100 * c / w : 0) }'; }
+    printf '%-34s %5s s wall | launcher %5s s CPU = %5s %% | wineserver %5s s CPU = %5s %%\n' \
+        "$label" "$wall" "$cpu" "$(pct "$cpu")" "$scpu" "$(pct "$scpu")"
+}
+
+echo
+echo "== CPU while the game runs ${game_seconds} s"
+export ZARNSL_SLEEP_MS=$((game_seconds * 1000))
+zw_drv reg set ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 32 >/dev/null
+measure_wait "zarnres.exe" 'zarnres\.exe' zw_start_zarnres
+zw_drv msgbox >/dev/null
+zw_wait_zarnres 10
+
+start_spinwait() {
+    (cd "$WINEPREFIX/drive_c" && exec wine 'C:\ZarnRes\spinwait.exe') >/dev/null 2>&1 &
+    spin_pid=$!
+    ZW_PIDS+=("$spin_pid")
+}
+measure_wait "spinwait.exe (busy poll)" 'spinwait\.exe' start_spinwait
+wait "$spin_pid" 2>/dev/null
