@@ -9,8 +9,13 @@ zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath 'C:\old\zarns
 zw_start_zarnres
 zw_dialog_state
 zw_do click Command1
-box=$(zw_drv -t 20 fileopen --keep 2>/dev/null; true)
+box=$(zw_drv -t 20 fileopen --keep) || zw_fail "no file-open box (${box//$'\n'/ })"
 zw_shot dialog-browse-box
+case $(zw_field "$box" lookin) in
+    *"(C:)"*) ;;
+    *) zw_fail "the file-open box opened in '$(zw_field "$box" lookin)', not C:\\" ;;
+esac
+zw_expect "file filter" "$(zw_field "$box" filter)" zarnsl.exe
 # A name relative to the folder the box opened in: C:\ gives the full path.
 out=$(zw_drv -t 20 fileopen --name 'Colvane\Vantreel\zarnsl.exe') || zw_fail "file-open box: ${out//$'\n'/ }"
 printf '%s\n' "$out"
