@@ -606,7 +606,8 @@ int verb_mode()
     DEVMODEA cur{};
     cur.dmSize = sizeof cur;
     if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &cur)) fail("no current display mode");
-    // Another process's depth is only seen in the registry copy (see README).
+    // Wine reports 32 bpp as the current depth to every process but the one
+    // that switched; the copy kept by CDS_UPDATEREGISTRY has the real depth.
     DEVMODEA reg{};
     reg.dmSize = sizeof reg;
     DWORD bpp = cur.dmBitsPerPel;
@@ -615,10 +616,10 @@ int verb_mode()
     return 0;
 }
 
-int verb_setmode(const char* spec)
+int verb_setmode(const char* mode)
 {
     unsigned w = 0, h = 0, b = 0;
-    if (std::sscanf(spec, "%ux%ux%u", &w, &h, &b) != 3) fail("bad mode %s", spec);
+    if (std::sscanf(mode, "%ux%ux%u", &w, &h, &b) != 3) fail("bad mode %s", mode);
     DEVMODEA dm{};
     dm.dmSize = sizeof dm;
     dm.dmPelsWidth = w;

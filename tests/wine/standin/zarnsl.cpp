@@ -76,10 +76,10 @@ void append_log(const std::wstring& file, const std::wstring& line)
     }
 }
 
-void change_mode(const std::wstring& spec)
+void change_mode(const std::wstring& mode)
 {
     unsigned w = 0, h = 0, b = 0;
-    if (std::swscanf(spec.c_str(), L"%ux%ux%u", &w, &h, &b) != 3) return;
+    if (std::swscanf(mode.c_str(), L"%ux%ux%u", &w, &h, &b) != 3) return;
     DEVMODEW dm{};
     dm.dmSize = sizeof dm;
     dm.dmPelsWidth = w;
