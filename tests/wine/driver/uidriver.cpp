@@ -295,28 +295,33 @@ const char* icon_name(HWND box)
     if (!icon) icon = GetDlgItem(box, 0x440);
     if (!icon || !IsWindowVisible(icon) || !send(icon, STM_GETICON)) return "none";
     SetForegroundWindow(box);
-    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Sleep(200);
-    RECT r;
-    GetWindowRect(icon, &r);
-    HDC screen = GetDC(nullptr);
-    auto shown = grab(screen, r.left, r.top, nullptr, 0);
-    ReleaseDC(nullptr, screen);
-    struct Known {
-        LPCSTR id;
-        const char* name;
-    };
-    const char* best = "unknown";
-    long best_diff = 32L * 32 * 3 * 40; // more than this apart is no match
-    for (Known k : {Known{IDI_HAND, "critical"}, Known{IDI_ASTERISK, "information"},
-                    Known{IDI_QUESTION, "question"}, Known{IDI_EXCLAMATION, "exclamation"}}) {
-        long d = difference(shown, grab(nullptr, 0, 0, LoadIconA(nullptr, k.id), shown[0]));
-        if (d < best_diff) {
-            best_diff = d;
-            best = k.name;
+    // The box may not be painted yet when it is first found: look again for
+    // up to two seconds until the pixels match one of the icons.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        Sleep(100);
+        RECT r;
+        GetWindowRect(icon, &r);
+        HDC screen = GetDC(nullptr);
+        auto shown = grab(screen, r.left, r.top, nullptr, 0);
+        ReleaseDC(nullptr, screen);
+        struct Known {
+            LPCSTR id;
+            const char* name;
+        };
+        const char* best = nullptr;
+        long best_diff = 32L * 32 * 3 * 40; // more than this apart is no match
+        for (Known k : {Known{IDI_HAND, "critical"}, Known{IDI_ASTERISK, "information"},
+                        Known{IDI_QUESTION, "question"}, Known{IDI_EXCLAMATION, "exclamation"}}) {
+            long d = difference(shown, grab(nullptr, 0, 0, LoadIconA(nullptr, k.id), shown[0]));
+            if (d < best_diff) {
+                best_diff = d;
+                best = k.name;
+            }
         }
+        if (best) return best;
     }
-    return best;
+    return "unknown";
 }
 
 int verb_msgbox(bool keep)
