@@ -48,7 +48,7 @@ unix_pid_of() {
     local pid i
     for i in $(seq 1 100); do
         for pid in $(pgrep -f "$1"); do
-            if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; then
                 printf '%s\n' "$pid"
                 return 0
             fi
@@ -110,7 +110,8 @@ measure_wait() {
         [ -n "$c" ] && c1=$c
         [ -n "$s" ] && s1=$s
         t1=$(now)
-        [ -d "/proc/$game" ] || break
+        # Gone, or a zombie waiting to be reaped: the game has ended.
+        case $(sed 's/^.*) //' "/proc/$game/stat" 2>/dev/null | cut -d' ' -f1) in ''|Z|X) break ;; esac
         sleep 0.05
     done
     local wall cpu scpu

@@ -222,7 +222,7 @@ zw_wait_zarnres() {
 zw_zarnres_unix_pid() {
     local pid
     for pid in $(pgrep -f 'zarnres\.exe'); do
-        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+        if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; then
             printf '%s\n' "$pid"
             return 0
         fi
