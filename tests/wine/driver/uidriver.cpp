@@ -694,19 +694,6 @@ int verb_reg(const std::vector<std::string>& args)
     return 0;
 }
 
-int verb_windows()
-{
-    for (HWND h : visible_top_level()) {
-        RECT r;
-        GetWindowRect(h, &r);
-        std::printf("%p class=%s caption=%s rect=%ld,%ld,%ld,%ld\n", static_cast<void*>(h), utf8(class_of(h)).c_str(),
-                    one_line(caption_of(h)).c_str(), r.left, r.top, r.right, r.bottom);
-    }
-    HWND fg = GetForegroundWindow();
-    std::printf("foreground: %s\n", fg ? one_line(caption_of(fg)).c_str() : "<none>");
-    return 0;
-}
-
 int verb_hold(double seconds)
 {
     // Touching the desktop window makes Wine start the virtual desktop; a
@@ -783,7 +770,6 @@ int main()
     } else if (verb == "mode") rc = verb_mode();
     else if (verb == "setmode") rc = verb_setmode(arg(0).c_str());
     else if (verb == "reg") rc = verb_reg(rest);
-    else if (verb == "windows") rc = verb_windows();
     else if (verb == "hold") rc = verb_hold(std::atof(arg(0).c_str()));
     else usage();
     std::fflush(stdout);
