@@ -29,7 +29,6 @@
 //   reg set NAME VALUE...    store settings (REG_SZ), name and value pairs
 //   reg del NAME             delete a setting
 //   reg clear                delete the whole settings key
-//   windows                  list visible top-level windows (for debugging)
 //   hold SECONDS             keep the Wine desktop alive that long (pumping
 //                            messages), so display modes persist between runs
 #include <windows.h>
