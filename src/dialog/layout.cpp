@@ -1,18 +1,23 @@
 #include "dialog/layout.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace zarn::layout {
 
-std::array<const Control*, 6> TabOrder() {
-    std::array<const Control*, 8> all{};
-    for (std::size_t i = 0; i < kControls.size(); ++i) all[i] = &kControls[i];
-    std::sort(all.begin(), all.end(), [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
-    std::array<const Control*, 6> order{};
+std::array<const Control*, 7> ControlsByTabIndex() {
+    std::array<const Control*, 7> order{};
     std::size_t n = 0;
-    for (const Control* c : all)
-        if (c->tabIndex >= 0 && c->kind != Kind::Label && c->kind != Kind::CommonDialog) order[n++] = c;
+    for (const Control& c : kControls)
+        if (c.kind != Kind::CommonDialog) order[n++] = &c;
+    std::sort(order.begin(), order.end(), [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
     return order;
+}
+
+const Control& ControlWithId(int id) {
+    for (const Control& c : kControls)
+        if (c.id == id && c.kind != Kind::CommonDialog) return c;
+    throw std::out_of_range("no control with that id");
 }
 
 }  // namespace zarn::layout

@@ -77,7 +77,11 @@ constexpr int ToPixels(int twips, int dpi) {
     return (twips * dpi + kTwipsPerPixel * 96 / 2) / (kTwipsPerPixel * 96);
 }
 
-// The controls that take the keyboard focus, in Tab order.
-std::array<const Control*, 6> TabOrder();
+// The window's controls (all but the file-open box) by tab index: the order in which
+// the window creates them, which the keyboard's Tab follows.
+std::array<const Control*, 7> ControlsByTabIndex();
+
+// The design of the control with this id.
+const Control& ControlWithId(int id);
 
 }  // namespace zarn::layout

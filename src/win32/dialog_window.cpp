@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "resource.h"
 #include "startup/catalogue.h"
@@ -99,12 +98,7 @@ void DialogWindow::Create() {
 
 void DialogWindow::CreateControls() {
     // Creation order is the Tab order: the dialog manager walks the children in z-order.
-    std::vector<const layout::Control*> controls;
-    for (const auto& c : layout::kControls)
-        if (c.kind != layout::Kind::CommonDialog) controls.push_back(&c);
-    std::sort(controls.begin(), controls.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
-
-    for (const layout::Control* c : controls) {
+    for (const layout::Control* c : layout::ControlsByTabIndex()) {
         const wchar_t* cls = L"BUTTON";
         DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
         DWORD exStyle = 0;
@@ -142,11 +136,8 @@ void DialogWindow::CreateControls() {
 
     // The lists' closed height is the designed one; their rows match it.
     for (int id : {layout::id::cmbres, layout::id::cmbcols}) {
-        const HWND list = Control(id);
-        const auto& design = *std::find_if(layout::kControls.begin(), layout::kControls.end(),
-                                           [id](const auto& c) { return c.id == id; });
-        SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Px(design.height) - 6);
-        SendMessageW(list, CB_SETITEMHEIGHT, 0, Px(design.height) - 6);
+        SendMessageW(Control(id), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), ListRowHeight());
+        SendMessageW(Control(id), CB_SETITEMHEIGHT, 0, ListRowHeight());
     }
     for (const auto& row : kResolutionRows) {
         const auto at = SendMessageW(Control(layout::id::cmbres), CB_ADDSTRING, 0,
@@ -342,9 +333,10 @@ HBRUSH DialogWindow::OnControlColour(HDC dc, HWND control) {
     return darkBlue_.get();
 }
 
-void DialogWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
-    item.itemHeight = static_cast<UINT>(Px(288) - 6);
-}
+// A list row is as high as the closed list less its frame (3 pixels above and below).
+int DialogWindow::ListRowHeight() const { return Px(layout::ControlWithId(layout::id::cmbres).height) - 6; }
+
+void DialogWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) { item.itemHeight = static_cast<UINT>(ListRowHeight()); }
 
 void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     switch (item.CtlType) {
@@ -417,8 +409,7 @@ void DialogWindow::DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int off
 }
 
 void DialogWindow::DrawPictureButton(const DRAWITEMSTRUCT& item) {
-    const auto& design = *std::find_if(layout::kControls.begin(), layout::kControls.end(),
-                                       [&](const auto& c) { return c.id == static_cast<int>(item.CtlID); });
+    const auto& design = layout::ControlWithId(static_cast<int>(item.CtlID));
     const bool pressed = item.itemState & ODS_SELECTED;
     RECT face = item.rcItem;
     const HBRUSH back = CreateSolidBrush(Colour(design.backColour));

@@ -55,6 +55,7 @@ private:
     HBRUSH BackgroundBrush() const;
     int TextWidth(std::string_view text) const;
     int CheckCaptionLeft() const;
+    int ListRowHeight() const;
 
     void OnCommand(int id, int code);
     void OnActivate(WPARAM wp);

@@ -176,10 +176,12 @@ TEST(Layout, ControlsSitAtTheirDesignPixelsAt96Dpi) {
     EXPECT_EQ(layout::ToPixels(layout::kClientWidth, 144), 486);
 }
 
-TEST(Layout, TabOrderRunsFromTheRunButtonToBrowse) {
+TEST(Layout, TabOrderRunsFromTheRunButtonToBrowsePassingTheLabel) {
     std::vector<std::string_view> names;
-    for (const auto* c : layout::TabOrder()) names.push_back(c->name);
-    EXPECT_EQ(names, (std::vector<std::string_view>{"cmdchange", "cmbres", "cmbcols", "Check1", "Text1", "Command1"}));
+    for (const auto* c : layout::ControlsByTabIndex()) names.push_back(c->name);
+    EXPECT_EQ(names, (std::vector<std::string_view>{"cmdchange", "cmbres", "cmbcols", "Check1", "Text1", "Label1",
+                                                    "Command1"}));
+    EXPECT_EQ(layout::ControlWithId(layout::id::Check1).text, "Don't show me again");
 }
 
 }  // namespace
