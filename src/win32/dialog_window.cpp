@@ -117,7 +117,7 @@ void DialogWindow::CreateControls() {
                 break;
             case layout::Kind::Label:
                 cls = L"STATIC";
-                style = WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+                style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
                 break;
             case layout::Kind::CommonDialog: continue;
         }
@@ -149,6 +149,9 @@ void DialogWindow::CreateControls() {
                                      reinterpret_cast<LPARAM>(Widen(row.text).c_str()));
         SendMessageW(Control(layout::id::cmbcols), CB_SETITEMDATA, static_cast<WPARAM>(at), row.bitsPerPixel);
     }
+    // The label's last pixel row lies under the path box's frame: keep the label beneath it.
+    // It takes no focus, so its place in the z-order does not change the Tab order.
+    SetWindowPos(Control(layout::id::Label1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowSubclass(Control(layout::id::Check1), &DialogWindow::CheckBoxProc, 1,
                       reinterpret_cast<DWORD_PTR>(this));
     lastFocus_ = Control(layout::id::cmdchange);
