@@ -7,18 +7,12 @@
 namespace zarn {
 namespace {
 
-struct Dialog : ::testing::Test {
-    fake::Log log;
-    fake::Settings settings{log};
-    fake::Boxes boxes{log};
-    fake::Pump pump{log};
-    fake::Display display{log};
-    fake::Launcher launcher{log};
+struct Dialog : ::testing::Test, fake::GameWorld {
     fake::View view{log};
     fake::OpenBox openBox;
 
     frmDynamicChange Form(std::string arguments) {
-        return frmDynamicChange(view, FormServices{{launcher, pump, settings, display, boxes}, openBox, arguments});
+        return frmDynamicChange(view, FormServices{services, openBox, arguments});
     }
 
     void Choose(int resolutionRow, int colourRow, int check, std::string path) {

@@ -188,4 +188,15 @@ public:
     std::string FileName() const override { return fileName; }
 };
 
+// Everything a game run talks to, sharing one log.
+struct GameWorld {
+    Log log;
+    Settings settings{log};
+    Boxes boxes{log};
+    Pump pump{log};
+    Display display{log};
+    Launcher launcher{log};
+    GameServices services{launcher, pump, settings, display, boxes};
+};
+
 }  // namespace zarn::fake

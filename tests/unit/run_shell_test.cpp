@@ -6,15 +6,7 @@
 namespace zarn {
 namespace {
 
-struct GameRun : ::testing::Test {
-    fake::Log log;
-    fake::Settings settings{log};
-    fake::Boxes boxes{log};
-    fake::Pump pump{log};
-    fake::Display display{log};
-    fake::Launcher launcher{log};
-    GameServices services{launcher, pump, settings, display, boxes};
-
+struct GameRun : ::testing::Test, fake::GameWorld {
     GameRun() {
         settings.values = {{"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
         display.modes = {{800, 600, 16, 60}, {1024, 768, 16, 60}};
