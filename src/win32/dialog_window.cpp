@@ -31,8 +31,8 @@ HFONT MakeFont(std::string_view face, int pixelHeight) {
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = ANSI_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    const std::wstring name = Widen(face);
-    wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+    const std::wstring name = Widen(face).substr(0, LF_FACESIZE - 1);
+    std::copy(name.begin(), name.end(), lf.lfFaceName);
     return CreateFontIndirectW(&lf);
 }
 
