@@ -43,21 +43,6 @@ cpu_ticks() {
     sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $12 + $13 }'
 }
 
-# Unix pid of the Wine process whose command line names $1, in our prefix.
-unix_pid_of() {
-    local pid i
-    for i in $(seq 1 100); do
-        for pid in $(pgrep -f "$1"); do
-            if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; then
-                printf '%s\n' "$pid"
-                return 0
-            fi
-        done
-        sleep 0.05
-    done
-    return 1
-}
-
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 echo "== zarnres.exe"
@@ -98,10 +83,10 @@ measure_wait() {
     rm -f "$game_log"
     "$@"
     local pid server game
-    pid=$(unix_pid_of "$pattern") || { echo "$label: process not found"; return 1; }
-    server=$(unix_pid_of wineserver) || { echo "$label: wineserver not found"; return 1; }
+    pid=$(zw_unix_pid "$pattern") || { echo "$label: process not found"; return 1; }
+    server=$(zw_unix_pid wineserver) || { echo "$label: wineserver not found"; return 1; }
     zw_wait_lines "$game_log" 1 15 || { echo "$label: the game did not start"; return 1; }
-    game=$(unix_pid_of 'zarnsl\.exe') || { echo "$label: the game process not found"; return 1; }
+    game=$(zw_unix_pid 'zarnsl\.exe') || { echo "$label: the game process not found"; return 1; }
     local c0 s0 t0 c1 s1 t1 c s i
     c0=$(cpu_ticks "$pid") s0=$(cpu_ticks "$server") t0=$(now)
     c1=$c0 s1=$s0 t1=$t0

@@ -218,14 +218,18 @@ zw_wait_zarnres() {
     return 1
 }
 
-# Unix pid of the running zarnres.exe of this prefix (for /proc readings).
-zw_zarnres_unix_pid() {
-    local pid
-    for pid in $(pgrep -f 'zarnres\.exe'); do
-        if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; then
-            printf '%s\n' "$pid"
-            return 0
-        fi
+# Unix pid of the process of this prefix whose command line matches $1 (for
+# /proc readings); waits up to 5 s for it to appear.
+zw_unix_pid() {
+    local pid i
+    for i in $(seq 1 100); do
+        for pid in $(pgrep -f "$1"); do
+            if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+                printf '%s\n' "$pid"
+                return 0
+            fi
+        done
+        sleep 0.05
     done
     return 1
 }
