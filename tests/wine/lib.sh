@@ -372,3 +372,19 @@ zw_do() {
     local out
     out=$(zw_drv "$@") || zw_fail "uidriver $* failed (${out//$'\n'/ })"
 }
+
+# A key pressed right after the dialog shows clicks the Run button, which holds
+# the focus: the game starts from the stored path and the run completes.
+zw_key_runs_game() {
+    local key=$1
+    zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$ZW_GAME"
+    zw_start_zarnres
+    zw_dialog_state
+    zw_expect "focus" "$(zw_field "$ZW_STATE" focus)" cmdchange
+    zw_do keys "$key"
+    zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "$key did not start the game"
+    zw_box
+    zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+    zw_expect "game command line" "$(zw_game_line 1)" "$ZW_GAME "
+    zw_expect_exit 15 0
+}

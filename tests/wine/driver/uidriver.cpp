@@ -44,6 +44,8 @@
 #include <thread>
 #include <vector>
 
+#include "../set_mode.h"
+
 namespace {
 
 constexpr wchar_t kBoxCaption[] = L"ZarnRes";
@@ -622,15 +624,7 @@ int verb_mode()
 
 int verb_setmode(const char* mode)
 {
-    unsigned w = 0, h = 0, b = 0;
-    if (std::sscanf(mode, "%ux%ux%u", &w, &h, &b) != 3) fail("bad mode %s", mode);
-    DEVMODEA dm{};
-    dm.dmSize = sizeof dm;
-    dm.dmPelsWidth = w;
-    dm.dmPelsHeight = h;
-    dm.dmBitsPerPel = b;
-    dm.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
-    LONG r = ChangeDisplaySettingsA(&dm, CDS_UPDATEREGISTRY);
+    LONG r = SetModeFromText(wide(mode).c_str());
     std::printf("setmode: %ld\n", r);
     return r == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
 }

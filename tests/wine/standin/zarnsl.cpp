@@ -19,6 +19,8 @@
 #include <cwctype>
 #include <string>
 
+#include "../set_mode.h"
+
 namespace {
 
 std::wstring env(const wchar_t* name)
@@ -74,19 +76,6 @@ void append_log(const std::wstring& file, const std::wstring& line)
         }
         Sleep(20);
     }
-}
-
-void change_mode(const std::wstring& mode)
-{
-    unsigned w = 0, h = 0, b = 0;
-    if (std::swscanf(mode.c_str(), L"%ux%ux%u", &w, &h, &b) != 3) return;
-    DEVMODEW dm{};
-    dm.dmSize = sizeof dm;
-    dm.dmPelsWidth = w;
-    dm.dmPelsHeight = h;
-    dm.dmBitsPerPel = b;
-    dm.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
-    ChangeDisplaySettingsW(&dm, CDS_UPDATEREGISTRY);
 }
 
 std::wstring g_command_line;
@@ -150,7 +139,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
     if (!log.empty()) append_log(log, g_command_line);
 
     std::wstring mode = env(L"ZARNSL_MODE");
-    if (!mode.empty()) change_mode(mode);
+    if (!mode.empty()) SetModeFromText(mode.c_str());
 
     DWORD sleep_ms = env_number(L"ZARNSL_SLEEP_MS", 0);
     if (sleep_ms > 0) {
