@@ -5,15 +5,17 @@
 #     GUI program, which is Wine's own start-up cost);
 #   - CPU time used while a stand-in game runs 5 s, beside a launcher that
 #     busy-polls the game (spinwait.exe).
-#   bench/run.sh [build-dir]       (default build/win32)
+#   bench/run.sh [build-dir]       (default as for tests/wine/run-all.sh)
 # CPU is read from /proc/<pid>/stat of the Wine process: under Wine,
 # GetProcessTimes on another process reports the caller's own times.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
-build=$(cd "${1:-$root/build/win32}" 2>/dev/null && pwd) || { echo "no build directory: ${1:-build/win32}"; exit 1; }
-export ZW_ROOT="$root" ZW_BUILD="$build" ZW_OUT="$root/build/bench"
+export ZW_ROOT="$root" ZW_OUT="$root/build/bench"
+[ -n "${1:-}" ] && export ZW_BUILD="$1"
 source "$root/tests/wine/lib.sh"
+build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || { echo "no build directory: $ZW_BUILD (build first)"; exit 1; }
+ZW_BUILD=$build
 
 exe="$build/zarnres.exe"
 [ -f "$exe" ] || { echo "zarnres.exe not found in $build (build first)"; exit 1; }

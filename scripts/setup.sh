@@ -2,7 +2,7 @@
 # Installs what building and testing need on a Debian machine; skips what is there.
 set -euo pipefail
 
-packages=(cmake make g++ libgtest-dev libgmock-dev g++-mingw-w64-i686 wine wine64 wine32:i386
+packages=(cmake make g++ libgtest-dev libgmock-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64-win32 wine wine64 wine32:i386
           xvfb x11-utils imagemagick python3 procps)
 
 missing=()

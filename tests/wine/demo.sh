@@ -14,7 +14,7 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 show_dialog=""
-build="$root/build/win32"
+build=""
 for arg in "$@"; do
     case $arg in
         --dialog) show_dialog=1 ;;
@@ -22,10 +22,11 @@ for arg in "$@"; do
         *) build=$arg ;;
     esac
 done
-build=$(cd "$build" 2>/dev/null && pwd) || { echo "no build directory: $build (build first)"; exit 1; }
-
-export ZW_ROOT="$root" ZW_BUILD="$build" ZW_OUT="$root/build/demo"
+export ZW_ROOT="$root" ZW_OUT="$root/build/demo"
+[ -n "$build" ] && export ZW_BUILD="$build"
 source "$here/lib.sh"
+build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || { echo "no build directory: $ZW_BUILD (build first)"; exit 1; }
+ZW_BUILD=$build
 [ -f "$build/zarnres.exe" ] || { echo "zarnres.exe not found in $build (build first)"; exit 1; }
 
 interactive=""

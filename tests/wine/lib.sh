@@ -10,9 +10,39 @@
 # shut down only the wineserver of their own prefix.
 
 ZW_ROOT=${ZW_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
-ZW_BUILD=${ZW_BUILD:-$ZW_ROOT/build/win32}
+
+# Whether this host runs 32-bit x86 code. Some hosts run 64-bit user code only:
+# there the 32-bit Wine loader cannot start, and the scenarios drive a 64-bit
+# build of the same sources (preset win64-test) under 64-bit Wine instead.
+zw_host_runs_i386() {
+    [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+if [ -z "${ZW_WINEARCH:-}" ]; then
+    if zw_host_runs_i386; then ZW_WINEARCH=win32; else ZW_WINEARCH=win64; fi
+fi
+if [ "$ZW_WINEARCH" = win64 ]; then
+    ZW_DEFAULT_BUILD=$ZW_ROOT/build/win64-test
+    # The Debian wine wrapper always prefers the 32-bit loader when it is
+    # installed; these shims call the 64-bit loader and server directly.
+    ZW_SHIMS="$ZW_ROOT/build/wine-bin"
+    if [ ! -x "$ZW_SHIMS/wineboot" ]; then
+        mkdir -p "$ZW_SHIMS"
+        printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$ZW_SHIMS/wine"
+        printf '#!/bin/sh\nexec /usr/lib/wine/wineserver64 -p0 "$@"\n' >"$ZW_SHIMS/wineserver"
+        printf '#!/bin/sh\nexec /usr/lib/wine/wine64 wineboot.exe "$@"\n' >"$ZW_SHIMS/wineboot"
+        chmod +x "$ZW_SHIMS/wine" "$ZW_SHIMS/wineserver" "$ZW_SHIMS/wineboot"
+    fi
+    case ":$PATH:" in *":$ZW_SHIMS:"*) ;; *) export PATH="$ZW_SHIMS:$PATH" ;; esac
+    export WINELOADER=/usr/lib/wine/wine64
+else
+    ZW_DEFAULT_BUILD=$ZW_ROOT/build/win32
+fi
+export ZW_WINEARCH
+
+ZW_BUILD=${ZW_BUILD:-$ZW_DEFAULT_BUILD}
 ZW_OUT=${ZW_OUT:-$ZW_ROOT/build/wine-artifacts}
-ZW_TEMPLATE=${ZW_TEMPLATE:-$ZW_ROOT/build/wine-template}
+ZW_TEMPLATE=${ZW_TEMPLATE:-$ZW_ROOT/build/wine-template-$ZW_WINEARCH}
 ZW_GAME_DIR='C:\Colvane\Vantreel'
 ZW_GAME="$ZW_GAME_DIR\\zarnsl.exe"
 ZW_ZARNRES='C:\ZarnRes\zarnres.exe'
@@ -20,7 +50,7 @@ ZW_ZARNRES='C:\ZarnRes\zarnres.exe'
 export WINEDEBUG=-all
 # No Mono/Gecko install prompts.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win32
+export WINEARCH=$ZW_WINEARCH
 
 ZW_PIDS=()          # background processes this script started
 ZW_XVFB_PID=""
@@ -77,7 +107,7 @@ zw_stop_x() {
 
 # --- Wine prefixes -------------------------------------------------------
 
-# A booted 32-bit prefix, made once and reused: wineboot takes ~12 s.
+# A booted prefix, made once and reused: wineboot takes ~12 s.
 zw_template() {
     local stamp="$ZW_TEMPLATE/.zw-ready" version
     version=$(wine --version 2>/dev/null)
@@ -132,7 +162,7 @@ zw_new_prefix() {
     done
     for item in "$ZW_TEMPLATE"/drive_c/windows/*; do
         case $(basename "$item") in
-            system32|winsxs) cp -al "$item" "$dir/drive_c/windows/" ;;
+            system32|syswow64|winsxs) cp -al "$item" "$dir/drive_c/windows/" ;;
             *) cp -a "$item" "$dir/drive_c/windows/" ;;
         esac
     done

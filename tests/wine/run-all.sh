@@ -1,19 +1,23 @@
 #!/bin/bash
 # Runs every end-to-end scenario against a built zarnres.exe under Wine.
 #   tests/wine/run-all.sh [build-dir] [name-pattern]
-# build-dir defaults to build/win32; name-pattern (a grep -E expression)
+# build-dir defaults to build/win32 (build/win64-test on hosts that cannot
+# run 32-bit x86 code); name-pattern (a grep -E expression)
 # picks scenarios by file name. Prints one PASS/FAIL line per scenario and
 # ends with "N passed, M failed"; screenshots and logs go to
 # build/wine-artifacts/.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-build=${1:-$root/build/win32}
 pattern=${2:-.}
-build=$(cd "$build" 2>/dev/null && pwd) || { echo "no build directory: ${1:-build/win32}"; echo "0 passed, 1 failed"; exit 1; }
-
-export ZW_ROOT="$root" ZW_BUILD="$build" ZW_OUT="$root/build/wine-artifacts"
+export ZW_ROOT="$root"
+[ -n "${1:-}" ] && export ZW_BUILD="$1"
 source "$here/lib.sh"
+build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || { echo "no build directory: $ZW_BUILD"; echo "0 passed, 1 failed"; exit 1; }
+export ZW_BUILD="$build" ZW_OUT
+if [ "$ZW_WINEARCH" = win64 ]; then
+    echo "note: this host cannot run 32-bit x86 code; the scenarios drive the 64-bit test build in ${build#$root/}"
+fi
 mkdir -p "$ZW_OUT/logs"
 rm -f "$ZW_OUT"/*.png "$ZW_OUT"/logs/*.log
 
