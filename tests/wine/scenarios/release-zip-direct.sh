@@ -1,0 +1,39 @@
+#!/bin/bash
+# The exe from the release zip, unpacked as a player would: one direct launch
+# runs the game with its arguments, switches the desktop and ends with code 0.
+# Builds nothing: skips (and says so) when the zip is missing or this host
+# cannot run the zip's 32-bit exe.
+source "$(dirname "$0")/../lib.sh"
+version=$(sed -n 's/^project(ZarnRes VERSION \([0-9.]*\).*/\1/p' "$ZW_ROOT/CMakeLists.txt")
+zip=$ZW_ROOT/build/dist/zarnres-$version-win32.zip
+if [ ! -f "$zip" ]; then
+    echo "SKIP: no ${zip#"$ZW_ROOT"/} (scripts/package.sh makes it); the zip's exe was not run"
+    echo PASS
+    exit 0
+fi
+if ! zw_host_runs_i386; then
+    echo "SKIP: this host cannot run 32-bit x86 code; the zip's exe was not run"
+    echo PASS
+    exit 0
+fi
+if [ "$ZW_WINEARCH" != win32 ]; then
+    echo "SKIP: the scenarios run under 64-bit Wine (ZW_WINEARCH=$ZW_WINEARCH); the zip's exe was not run"
+    echo PASS
+    exit 0
+fi
+
+unpacked=$ZW_OUT/release-zip
+rm -rf "$unpacked"
+python3 -m zipfile -e "$zip" "$unpacked" || zw_fail "cannot unpack ${zip##*/}"
+export ZW_EXE=$unpacked/zarnres.exe
+zw_begin release-zip-direct
+zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16
+
+zw_start_zarnres -window
+zw_box
+zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect "game command line" "$(zw_game_line 1)" 'C:\Colvane\Vantreel\zarnsl.exe -window'
+zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
+zw_expect_exit 15 0
+echo "ran zarnres.exe from ${zip##*/}"
+echo PASS
