@@ -16,4 +16,10 @@ scripts/check-exe.sh build/win32/zarnres.exe || status=1
 
 echo "== end-to-end tests (Wine)"
 tests/wine/run-all.sh build/win32 || status=1
+
+echo "== release checks"
+scripts/package.sh || status=1
+tests/package/check-zip.py || status=1
+timeout -k 5 120 tests/wine/scenarios/release-zip-direct.sh || status=1
+scripts/check-reproducible.sh || status=1
 exit $status
