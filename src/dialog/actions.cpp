@@ -15,20 +15,7 @@ const auto& SelectedRow(const Rows& rows, int index) {
 
 }  // namespace
 
-std::string GameCommandLine(std::string_view path, std::string_view arguments, bool pathNamesFile) {
-    const bool quote = pathNamesFile && path.find(' ') != std::string_view::npos &&
-                       !(path.size() >= 1 && path.front() == '"');
-    std::string commandLine;
-    if (quote) {
-        commandLine.append("\"").append(path).append("\"");
-    } else {
-        commandLine.append(path);
-    }
-    return commandLine.append(" ").append(arguments);
-}
-
-void cmdchange_Click(DialogHost& host, SettingsStore& settings, GameLauncher& launcher,
-                     std::string_view arguments) {
+void cmdchange_Click(DialogHost& host, SettingsStore& settings, std::string_view arguments) {
     const int width = SelectedRow(kResolutionRows, host.ResolutionRow()).width;
     const int height = HeightForWidth(width);
     const int bits = SelectedRow(kColourRows, host.ColourRow()).bitsPerPixel;
@@ -40,7 +27,7 @@ void cmdchange_Click(DialogHost& host, SettingsStore& settings, GameLauncher& la
     SaveSetting(settings, key::BitRes, std::to_string(bits));
     SaveSetting(settings, key::ZarnPath, path);
 
-    host.RunShell(GameCommandLine(path, arguments, launcher.IsFile(path)));
+    host.RunShell(path, arguments);
     host.Unload();
 }
 

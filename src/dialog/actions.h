@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "dialog/dialog_view.h"
-#include "game/run_shell.h"
 #include "startup/settings.h"
 
 namespace zarn {
@@ -21,15 +20,8 @@ public:
     virtual std::string FileName() const = 0;
 };
 
-// The game command line: the path, one blank, the argument string unchanged. A path
-// with a blank that names an existing file goes out quoted, so that the platform
-// does not start a shorter path's program instead (C:\Program.exe for
-// C:\Program Files\...).
-std::string GameCommandLine(std::string_view path, std::string_view arguments, bool pathNamesFile);
-
 // Stores the five settings, runs the game from the chosen path, then unloads the dialog.
-void cmdchange_Click(DialogHost& host, SettingsStore& settings, GameLauncher& launcher,
-                     std::string_view arguments);
+void cmdchange_Click(DialogHost& host, SettingsStore& settings, std::string_view arguments);
 
 // Lets the user pick the game in the file-open box. Traps every error: on a cancel
 // or a failure the path box keeps its text.

@@ -2,6 +2,7 @@
 // The setup dialog's window and controls, as the program's handlers use them.
 
 #include <string>
+#include <string_view>
 
 namespace zarn {
 
@@ -28,7 +29,8 @@ public:
 // The dialog as its handlers see it: its controls and its one public method, the game run.
 class DialogHost : public DialogView {
 public:
-    virtual void RunShell(const std::string& commandLine) = 0;
+    // Runs the game at gamePath with the argument string, then switches the display.
+    virtual void RunShell(std::string_view gamePath, std::string_view arguments) = 0;
 };
 
 }  // namespace zarn

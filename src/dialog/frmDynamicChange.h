@@ -27,7 +27,10 @@ public:
     // Whether the window may close now; a close asked for during a game run is held.
     bool QueryUnload() const { return !running_; }
 
-    void RunShell(const std::string& commandLine) override;
+    void RunShell(std::string_view gamePath, std::string_view arguments) override;
+    // The program's exit code after its handlers ran without an error: 2 when a
+    // game ran but the desktop was not switched, else 0.
+    int ExitCode() const { return gameRanWithoutSwitch_ ? 2 : 0; }
 
     // DialogView, handed through to the window.
     void Show() override { view_.Show(); }
@@ -47,6 +50,7 @@ private:
     DialogView& view_;
     FormServices services_;
     bool running_ = false;
+    bool gameRanWithoutSwitch_ = false;
 };
 
 }  // namespace zarn

@@ -23,19 +23,21 @@ void Report(std::int32_t code, MessageBoxes& boxes) {
 
 }  // namespace
 
-void ApplyScreenMode(std::int16_t width, std::int16_t height, std::int16_t bitsPerPixel,
+bool ApplyScreenMode(std::int16_t width, std::int16_t height, std::int16_t bitsPerPixel,
                      DisplayModes& modes, MessageBoxes& boxes) {
     for (std::uint32_t index = 0;; ++index) {
         const auto mode = modes.Enumerate(index);
         if (!mode) break;
         if (Matches(*mode, width, height, bitsPerPixel)) {
-            Report(modes.ApplyEnumerated(), boxes);
-            return;
+            const std::int32_t code = modes.ApplyEnumerated();
+            Report(code, boxes);
+            return code == kChangeSuccessful;
         }
     }
     boxes.MsgBox("No display mode of " + std::to_string(width) + "x" + std::to_string(height) + " at " +
                      std::to_string(bitsPerPixel) + " bits per pixel is available",
                  BoxStyle::Critical);
+    return false;
 }
 
 }  // namespace zarn

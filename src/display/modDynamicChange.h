@@ -37,6 +37,8 @@ struct ChangeOutcome {
     BoxStyle style;
 };
 
+inline constexpr std::int32_t kChangeSuccessful = 0;
+
 inline constexpr std::array<ChangeOutcome, 6> kChangeOutcomes{{
     {-4, "An invalid set of flags was passed in", BoxStyle::Critical},
     {-3, "Unable to write settings to the registry", BoxStyle::Critical},
@@ -48,8 +50,9 @@ inline constexpr std::array<ChangeOutcome, 6> kChangeOutcomes{{
 
 // Applies the first listed mode that matches all three values and reports the
 // platform's answer; other answers than those in kChangeOutcomes are not reported.
-// When no mode matches, nothing is applied and the user is told so.
-void ApplyScreenMode(std::int16_t width, std::int16_t height, std::int16_t bitsPerPixel,
+// When no mode matches, nothing is applied and the user is told so. Returns
+// whether the desktop is now in that mode.
+bool ApplyScreenMode(std::int16_t width, std::int16_t height, std::int16_t bitsPerPixel,
                      DisplayModes& modes, MessageBoxes& boxes);
 
 }  // namespace zarn

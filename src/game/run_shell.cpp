@@ -1,14 +1,28 @@
 #include "game/run_shell.h"
 
+#include "runtime/errors.h"
 #include "runtime/numbers.h"
 
 namespace zarn {
 
 namespace {
 
+RuntimeError StartFailure(const LaunchCommand& command, const StartResult& result) {
+    if (result.error == start_error::kFileNotFound || result.error == start_error::kPathNotFound)
+        return error::FileNotFound();
+    const std::string text = result.errorText.empty() ? "System error " + std::to_string(result.error)
+                                                      : result.errorText;
+    return error::InvalidCall("Cannot start " + command.program + ": " + text);
+}
+
+// Each pass looks at the game, then handles waiting messages; between passes the
+// thread sleeps until a watched process ends or a message arrives.
+//
+// Re-entrancy: the messages handled here run the dialog's handlers nested in
+// this call. The dialog keeps its buttons inert and holds a close until the run
+// is over (see SetupDialog), so nothing nested can start a second run or destroy
+// the window the run belongs to.
 void WaitForEnd(GameProcess& game, MessagePump& pump) {
-    // Each pass looks at the process, then handles waiting messages; between passes
-    // the thread sleeps until the game ends or a message arrives.
     for (;;) {
         const bool ended = game.HasEnded();
         pump.DoEvents();
@@ -19,9 +33,27 @@ void WaitForEnd(GameProcess& game, MessagePump& pump) {
 
 }  // namespace
 
-void RunShell(std::string commandLine, const GameServices& s) {
+std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLauncher& launcher) {
+    StartResult result = launcher.StartSuspended(command);
+    if (!result.process && result.error == start_error::kElevationRequired) {
+        result = launcher.StartThroughShell(command);
+        if (!result.process) throw StartFailure(command, result);
+        return std::move(result.process);
+    }
+    if (!result.process) throw StartFailure(command, result);
+    if (result.process->IsThisProgram()) {
+        result.process->Discard();
+        throw error::InvalidCall("The game path points at ZarnRes itself (" + command.program +
+                                 "), which would only start itself again.");
+    }
+    result.process->Resume();
+    return std::move(result.process);
+}
+
+bool RunShell(std::string_view gamePath, std::string_view arguments, const GameServices& s) {
+    const LaunchCommand command = BuildLaunchCommand(gamePath, arguments, s.launcher);
     {
-        const auto game = s.launcher.Start(commandLine);
+        const auto game = StartGame(command, s.launcher);
         WaitForEnd(*game, s.pump);
     }
 
@@ -29,10 +61,12 @@ void RunShell(std::string commandLine, const GameServices& s) {
     const std::string screenX = GetSetting(s.settings, key::ScreenX);
     const std::string screenY = GetSetting(s.settings, key::ScreenY);
     const std::string bitRes = GetSetting(s.settings, key::BitRes);
+    // Depth first, then height, then width: with more than one unusable value,
+    // this order decides which error the user sees.
     const std::int16_t bits = ToInteger16(bitRes);
     const std::int16_t height = ToInteger16(screenY);
     const std::int16_t width = ToInteger16(screenX);
-    ApplyScreenMode(width, height, bits, s.display, s.boxes);
+    return ApplyScreenMode(width, height, bits, s.display, s.boxes);
 }
 
 }  // namespace zarn

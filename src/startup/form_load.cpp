@@ -20,9 +20,8 @@ void Form_Load(DialogHost& host, SettingsStore& settings, std::string_view argum
 
     if (GetSetting(settings, key::ShowRes) == "11") {
         host.SetCheckValue(1);
-        const std::string commandLine = std::string(kDefaultCommandPrefix) + std::string(arguments);
         host.Unload();
-        host.RunShell(commandLine);
+        host.RunShell(kDefaultGamePath, arguments);
     } else {
         host.SetCheckValue(0);
     }

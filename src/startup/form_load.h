@@ -11,7 +11,7 @@
 namespace zarn {
 
 // The direct launch always starts the game at its default location.
-inline constexpr std::string_view kDefaultCommandPrefix = "C:\\Colvane\\Vantreel\\zarnsl.exe ";
+inline constexpr std::string_view kDefaultGamePath = "C:\\Colvane\\Vantreel\\zarnsl.exe";
 
 void Form_Load(DialogHost& host, SettingsStore& settings, std::string_view arguments);
 

@@ -25,41 +25,47 @@ struct Dialog : ::testing::Test, fake::GameWorld {
 
 TEST_F(Dialog, ApplyStoresFiveSettingsInOrderThenRunsThenUnloads) {
     Choose(3, 3, 1, "C:\\Colvane\\Vantreel\\zarnsl.exe");
-    cmdchange_Click(view, settings, launcher, "");
+    cmdchange_Click(view, settings, "");
     EXPECT_EQ(log, (fake::Log{"save ShowRes=11", "save ScreenX=1152", "save ScreenY=864", "save BitRes=16",
                               "save ZarnPath=C:\\Colvane\\Vantreel\\zarnsl.exe",
-                              "runshell C:\\Colvane\\Vantreel\\zarnsl.exe ", "unload"}));
+                              "runshell C:\\Colvane\\Vantreel\\zarnsl.exe|", "unload"}));
 }
 
 TEST_F(Dialog, ApplyWithTheBoxClearStoresDoubleZero) {
     Choose(0, 5, 0, "C:\\g\\zarnsl.exe");
-    cmdchange_Click(view, settings, launcher, "-w");
+    cmdchange_Click(view, settings, "-w");
     EXPECT_EQ(settings.values["ShowRes"], "00");
     EXPECT_EQ(settings.values["ScreenX"], "640");
     EXPECT_EQ(settings.values["ScreenY"], "480");
     EXPECT_EQ(settings.values["BitRes"], "32");
     Choose(0, 5, 2, "C:\\g\\zarnsl.exe");  // any state other than clear counts as ticked
-    cmdchange_Click(view, settings, launcher, "-w");
+    cmdchange_Click(view, settings, "-w");
     EXPECT_EQ(settings.values["ShowRes"], "11");
 }
 
 TEST_F(Dialog, ApplyPassesTheArgumentsUnchangedSwitchIncluded) {
     Choose(2, 3, 0, "C:\\g\\zarnsl.exe");
-    cmdchange_Click(view, settings, launcher, "-x  /res \"a b\"");
-    EXPECT_EQ(view.runs, (std::vector<std::string>{"C:\\g\\zarnsl.exe -x  /res \"a b\""}));
+    cmdchange_Click(view, settings, "-x  /res \"a b\"");
+    EXPECT_EQ(view.runs, (std::vector<std::string>{"C:\\g\\zarnsl.exe|-x  /res \"a b\""}));
 }
 
-TEST_F(Dialog, AnEmptyPathIsStoredAndGoesOutAsASingleBlank) {
+TEST_F(Dialog, AnEmptyPathIsStoredThenFailsAsFileNotFoundStartingNothing) {
     Choose(2, 3, 0, "");
-    cmdchange_Click(view, settings, launcher, "");
+    auto form = Form("");
+    try {
+        form.cmdchange_Click();
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 53);
+    }
     EXPECT_EQ(settings.values.at("ZarnPath"), "");
-    EXPECT_EQ(view.runs, (std::vector<std::string>{" "}));
+    EXPECT_TRUE(launcher.started.empty());
 }
 
 TEST_F(Dialog, AFailingWriteKeepsWhatWasWrittenBeforeAndLaunchesNothing) {
     settings.failWriteOf = "BitRes";
     Choose(3, 3, 1, "C:\\g\\zarnsl.exe");
-    EXPECT_THROW(cmdchange_Click(view, settings, launcher, ""), RuntimeError);
+    EXPECT_THROW(cmdchange_Click(view, settings, ""), RuntimeError);
     EXPECT_EQ(settings.values["ScreenY"], "864");
     EXPECT_EQ(settings.values.count("ZarnPath"), 0u);
     EXPECT_TRUE(view.runs.empty());
@@ -67,7 +73,7 @@ TEST_F(Dialog, AFailingWriteKeepsWhatWasWrittenBeforeAndLaunchesNothing) {
 }
 
 TEST_F(Dialog, AFailingLaunchKeepsAllFiveSettings) {
-    launcher.failStart = true;
+    launcher.failWith = start_error::kPathNotFound;
     Choose(3, 3, 1, "C:\\nowhere\\zarnsl.exe");
     auto form = Form("");
     EXPECT_THROW(form.cmdchange_Click(), RuntimeError);
@@ -78,23 +84,20 @@ TEST_F(Dialog, AFailingLaunchKeepsAllFiveSettings) {
 
 TEST_F(Dialog, ApplyWithoutASelectedRowIsAnError) {
     Choose(-1, 3, 1, "C:\\g\\zarnsl.exe");
-    EXPECT_THROW(cmdchange_Click(view, settings, launcher, ""), RuntimeError);
+    EXPECT_THROW(cmdchange_Click(view, settings, ""), RuntimeError);
     EXPECT_TRUE(settings.values.empty());
 }
 
-TEST(GameCommandLine, QuotesOnlyAnUnquotedPathWithABlankThatNamesAFile) {
-    EXPECT_EQ(GameCommandLine("C:\\Program Files\\V\\zarnsl.exe", "-w", true), "\"C:\\Program Files\\V\\zarnsl.exe\" -w");
-    EXPECT_EQ(GameCommandLine("C:\\Program Files\\V\\zarnsl.exe", "-w", false), "C:\\Program Files\\V\\zarnsl.exe -w");
-    EXPECT_EQ(GameCommandLine("\"C:\\Program Files\\V\\zarnsl.exe\"", "", true), "\"C:\\Program Files\\V\\zarnsl.exe\" ");
-    EXPECT_EQ(GameCommandLine("C:\\V\\zarnsl.exe", "", true), "C:\\V\\zarnsl.exe ");
-}
-
-TEST_F(Dialog, ApplyQuotesAPathWithABlankThatExists) {
+TEST_F(Dialog, ApplyRunsAPathWithABlankQuotedAndStoresItAsTyped) {
     launcher.files = {"C:\\Program Files\\Vantreel\\zarnsl.exe"};
     Choose(2, 3, 1, "C:\\Program Files\\Vantreel\\zarnsl.exe");
-    cmdchange_Click(view, settings, launcher, "-x");
-    EXPECT_EQ(view.runs, (std::vector<std::string>{"\"C:\\Program Files\\Vantreel\\zarnsl.exe\" -x"}));
-    EXPECT_EQ(settings.values["ZarnPath"], "C:\\Program Files\\Vantreel\\zarnsl.exe");  // stored as typed
+    auto form = Form("-x");
+    settings.values = {{"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
+    display.modes = {{1024, 768, 16, 60}};
+    form.cmdchange_Click();
+    EXPECT_EQ(launcher.started, (std::vector<std::string>{"\"C:\\Program Files\\Vantreel\\zarnsl.exe\" -x"}));
+    EXPECT_EQ(settings.values["ZarnPath"], "C:\\Program Files\\Vantreel\\zarnsl.exe");
+    EXPECT_EQ(form.ExitCode(), 0);
 }
 
 TEST_F(Dialog, BrowseFillsThePathBoxAndStoresNothing) {
@@ -148,6 +151,16 @@ TEST_F(Dialog, DirectLaunchRunsTheGameThroughTheForm) {
     EXPECT_FALSE(view.loaded);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "The display settings change was successful");
+    EXPECT_EQ(form.ExitCode(), 0);
+}
+
+TEST_F(Dialog, AGameRunWithoutASwitchEndsWithExitCodeTwo) {
+    settings.values = {{"ShowRes", "11"}, {"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "24"}};
+    display.modes = {{1024, 768, 16, 60}};
+    auto form = Form("");
+    form.Form_Load();
+    EXPECT_EQ(launcher.started.size(), 1u);
+    EXPECT_EQ(form.ExitCode(), 2);
 }
 
 TEST(Layout, ControlsSitAtTheirDesignPixelsAt96Dpi) {

@@ -101,8 +101,12 @@ private:
 
 class Process : public GameProcess {
 public:
-    Process(Log& log, int passesUntilEnd) : log_(log), passesLeft_(passesUntilEnd) {}
+    Process(Log& log, int passesUntilEnd, bool isThisProgram)
+        : log_(log), passesLeft_(passesUntilEnd), isThisProgram_(isThisProgram) {}
     ~Process() override { log_.push_back("close"); }
+    bool IsThisProgram() override { return isThisProgram_; }
+    void Resume() override { log_.push_back("resume"); }
+    void Discard() override { log_.push_back("discard"); }
     bool HasEnded() override {
         log_.push_back("poll");
         return passesLeft_-- <= 0;
@@ -112,21 +116,27 @@ public:
 private:
     Log& log_;
     int passesLeft_;
+    bool isThisProgram_;
 };
 
 class Launcher : public GameLauncher {
 public:
     explicit Launcher(Log& log) : log_(log) {}
-    std::vector<std::string> started;
-    std::vector<std::string> files;  // paths that name existing files
+    std::vector<std::string> started;  // command lines of the games let run
+    std::vector<LaunchCommand> commands;
+    std::vector<std::string> files;    // paths that name existing files
     int passesUntilEnd = 0;
-    bool failStart = false;
+    std::uint32_t failWith = 0;        // a platform error code for the direct start
+    std::uint32_t shellFailsWith = 0;  // and for a start through the shell
+    bool isThisProgram = false;
 
-    std::unique_ptr<GameProcess> Start(const std::string& commandLine) override {
-        log_.push_back("start " + commandLine);
-        if (failStart) throw error::FileNotFound();
-        started.push_back(commandLine);
-        return std::make_unique<Process>(log_, passesUntilEnd);
+    StartResult StartSuspended(const LaunchCommand& command) override {
+        log_.push_back("start " + command.commandLine);
+        return Answer(command, failWith);
+    }
+    StartResult StartThroughShell(const LaunchCommand& command) override {
+        log_.push_back("shell " + command.program + " |" + command.parameters);
+        return Answer(command, shellFailsWith);
     }
     bool IsFile(const std::string& path) override {
         for (const auto& f : files)
@@ -135,6 +145,19 @@ public:
     }
 
 private:
+    StartResult Answer(const LaunchCommand& command, std::uint32_t error) {
+        StartResult result;
+        if (error != 0) {
+            result.error = error;
+            result.errorText = "System text for " + std::to_string(error) + ".";
+            return result;
+        }
+        started.push_back(command.commandLine);
+        commands.push_back(command);
+        result.process = std::make_unique<Process>(log_, passesUntilEnd, isThisProgram);
+        return result;
+    }
+
     Log& log_;
 };
 
@@ -145,8 +168,8 @@ public:
     bool shown = false, loaded = true, busy = false;
     int resolutionRow = -1, colourRow = -1, checkValue = 0;
     std::string pathText;
-    std::vector<std::string> runs;
-    std::function<void(const std::string&)> onRunShell;
+    std::vector<std::string> runs;  // "path|arguments"
+    std::function<void()> onRunShell;
 
     void Show() override { log_->push_back("show"); shown = true; }
     void Unload() override { log_->push_back("unload"); loaded = false; }
@@ -160,10 +183,10 @@ public:
     void SetCheckValue(int value) override { checkValue = value; }
     int CheckValue() const override { return checkValue; }
     void SetBusy(bool b) override { log_->push_back(b ? "busy" : "idle"); busy = b; }
-    void RunShell(const std::string& commandLine) override {
-        log_->push_back("runshell " + commandLine);
-        runs.push_back(commandLine);
-        if (onRunShell) onRunShell(commandLine);
+    void RunShell(std::string_view gamePath, std::string_view arguments) override {
+        runs.push_back(std::string(gamePath) + "|" + std::string(arguments));
+        log_->push_back("runshell " + runs.back());
+        if (onRunShell) onRunShell();
     }
 
 private:
@@ -179,6 +202,7 @@ public:
     bool ShowOpen() override {
         ++shows;
         if (fail) throw error::InvalidCall("The file-open box could not be shown");
+        if (answers.empty()) throw error::InvalidCall("The test gave the file-open box no answer");
         auto answer = answers.front();
         answers.pop_front();
         if (!answer) return false;

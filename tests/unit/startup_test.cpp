@@ -41,22 +41,22 @@ TEST_F(StartUp, FillsTheDialogFromStoredSettingsBeforeDeciding) {
 TEST_F(StartUp, ShowResElevenLaunchesTheDefaultGameWithTheArgumentsAfterClosing) {
     settings.values["ShowRes"] = "11";
     Load("-window -skip intro");
-    ASSERT_EQ(view.runs, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe -window -skip intro"}));
+    ASSERT_EQ(view.runs, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe|-window -skip intro"}));
     EXPECT_EQ(view.checkValue, 1);
-    EXPECT_EQ(log.back(), "runshell C:\\Colvane\\Vantreel\\zarnsl.exe -window -skip intro");
+    EXPECT_EQ(log.back(), "runshell C:\\Colvane\\Vantreel\\zarnsl.exe|-window -skip intro");
     EXPECT_EQ(log[log.size() - 2], "unload");
 }
 
 TEST_F(StartUp, DirectLaunchWithoutArgumentsKeepsTheTrailingBlank) {
     settings.values["ShowRes"] = "11";
     Load("");
-    EXPECT_EQ(view.runs, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe "}));
+    EXPECT_EQ(view.runs, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe|"}));
 }
 
 TEST_F(StartUp, DirectLaunchIgnoresTheStoredPath) {
     settings.values = {{"ShowRes", "11"}, {"ZarnPath", "D:\\Other\\zarnsl.exe"}};
     Load("-x");
-    EXPECT_EQ(view.runs, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe -x"}));
+    EXPECT_EQ(view.runs, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe|-x"}));
 }
 
 TEST_F(StartUp, SwitchAfterTheFirstCharacterKeepsTheDialogWithBoxClear) {
@@ -75,7 +75,7 @@ TEST_F(StartUp, SwitchAfterTheFirstCharacterKeepsTheDialogWithBoxClear) {
 TEST_F(StartUp, SwitchAtTheVeryStartDoesNotForceTheDialog) {
     settings.values["ShowRes"] = "11";
     Load("/res");
-    EXPECT_EQ(view.runs, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe /res"}));
+    EXPECT_EQ(view.runs, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe|/res"}));
 }
 
 TEST_F(StartUp, SwitchFirstAndAgainLaterCountsAsFirst) {
@@ -87,7 +87,7 @@ TEST_F(StartUp, SwitchFirstAndAgainLaterCountsAsFirst) {
 TEST_F(StartUp, SwitchInCapitalsIsNotTheSwitch) {
     settings.values["ShowRes"] = "11";
     Load("-w /RES");
-    EXPECT_EQ(view.runs, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe -w /RES"}));
+    EXPECT_EQ(view.runs, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe|-w /RES"}));
 }
 
 TEST_F(StartUp, OnlyExactlyElevenSkipsTheDialog) {

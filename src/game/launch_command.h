@@ -1,0 +1,37 @@
+#pragma once
+// From the game path (as typed in the path box, or stored) and the program's own
+// argument string to exactly what is started: never a guess by the platform.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zarn {
+
+// Answers whether a path names an existing file (not a folder).
+class FileProbe {
+public:
+    virtual ~FileProbe() = default;
+    virtual bool IsFile(const std::string& path) = 0;
+};
+
+struct LaunchCommand {
+    std::string commandLine;  // what the game gets as its command line
+    std::string program;      // the program: the resolved file, or the first token as typed
+    bool programResolved = false;  // true: program is handed to the platform as the file to run
+    std::string parameters;   // the command line after the program's token
+    std::string directory;    // the program's folder, "" for a bare name
+};
+
+// The platform takes command lines of at most this many UTF-16 units, its end included.
+inline constexpr std::size_t kMaxCommandLineUnits = 32767;
+
+// A path that is quoted, or holds no blank, goes out as typed. An unquoted path
+// with a blank runs the longest leading part that ends at a blank or at the end,
+// names an existing file (as typed or with ".exe" added) and is followed by text
+// with no '\' or '/'; that part is quoted and the rest follows as arguments.
+// Raises "File not found" (53) for an empty path or when no such part exists, and
+// error 5 for a command line longer than the platform takes.
+LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view arguments, FileProbe& files);
+
+}  // namespace zarn

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fakes.h"
+#include "game/launch_command.h"
+#include "runtime/wtf8.h"
+
+namespace zarn {
+namespace {
+
+struct Files : FileProbe {
+    std::vector<std::string> existing;
+    std::vector<std::string> asked;
+    bool IsFile(const std::string& path) override {
+        asked.push_back(path);
+        return std::find(existing.begin(), existing.end(), path) != existing.end();
+    }
+};
+
+struct Launch : ::testing::Test {
+    Files files;
+    LaunchCommand Build(std::string_view path, std::string_view arguments = "-x") {
+        return BuildLaunchCommand(path, arguments, files);
+    }
+    int ErrorOf(std::string_view path, std::string_view arguments = "-x") {
+        try {
+            Build(path, arguments);
+        } catch (const RuntimeError& e) {
+            return e.number();
+        }
+        return 0;
+    }
+};
+
+TEST_F(Launch, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
+    auto c = Build("C:\\Colvane\\Vantreel\\zarnsl.exe");
+    EXPECT_EQ(c.commandLine, "C:\\Colvane\\Vantreel\\zarnsl.exe -x");
+    EXPECT_EQ(c.program, "C:\\Colvane\\Vantreel\\zarnsl.exe");
+    EXPECT_FALSE(c.programResolved);
+    EXPECT_EQ(c.directory, "C:\\Colvane\\Vantreel");
+
+    c = Build("\"C:\\Program Files\\V\\zarnsl.exe\" -window", "");
+    EXPECT_EQ(c.commandLine, "\"C:\\Program Files\\V\\zarnsl.exe\" -window ");
+    EXPECT_EQ(c.program, "C:\\Program Files\\V\\zarnsl.exe");
+    EXPECT_EQ(c.parameters, " -window ");
+    EXPECT_EQ(c.directory, "C:\\Program Files\\V");
+
+    c = Build("zarnsl");  // a bare name keeps the inherited folder
+    EXPECT_EQ(c.commandLine, "zarnsl -x");
+    EXPECT_EQ(c.directory, "");
+    EXPECT_EQ(Build("C:\\zarnsl.exe").directory, "C:\\");
+    EXPECT_EQ(Build("games/zarnsl.exe").directory, "games");
+    EXPECT_TRUE(files.asked.empty());
+}
+
+TEST_F(Launch, APathWithABlankRunsTheLongestExistingPartFollowedByNoFolder) {
+    files.existing = {"C:\\Program.exe", "C:\\Program Files\\Van Treel\\zarnsl.exe"};
+    auto c = Build("C:\\Program Files\\Van Treel\\zarnsl.exe -window");
+    EXPECT_EQ(c.commandLine, "\"C:\\Program Files\\Van Treel\\zarnsl.exe\" -window -x");
+    EXPECT_EQ(c.program, "C:\\Program Files\\Van Treel\\zarnsl.exe");
+    EXPECT_TRUE(c.programResolved);
+    EXPECT_EQ(c.parameters, " -window -x");
+    EXPECT_EQ(c.directory, "C:\\Program Files\\Van Treel");
+
+    // C:\Program.exe exists, but what follows it names a folder: never run.
+    EXPECT_EQ(ErrorOf("C:\\Program Files\\Zarn\\missing.exe"), 53);
+    EXPECT_EQ(ErrorOf("C:\\Program Files\\Zarn"), 53);
+    EXPECT_EQ(ErrorOf("C:\\Program Files/Zarn"), 53);
+}
+
+TEST_F(Launch, ResolutionAddsExeKeepsTrailingBlanksAndRelativeNames) {
+    files.existing = {"C:\\My Games\\zarnsl.exe", "My Games\\zarnsl.exe"};
+    auto c = Build("C:\\My Games\\zarnsl -w");  // ".exe" added to find it, typed part quoted
+    EXPECT_EQ(c.commandLine, "\"C:\\My Games\\zarnsl\" -w -x");
+    EXPECT_EQ(c.program, "C:\\My Games\\zarnsl.exe");
+
+    c = Build("C:\\My Games\\zarnsl.exe  ", "");  // blanks after the program stay as typed
+    EXPECT_EQ(c.commandLine, "\"C:\\My Games\\zarnsl.exe\"   ");
+    EXPECT_EQ(c.program, "C:\\My Games\\zarnsl.exe");
+
+    c = Build("My Games\\zarnsl.exe");
+    EXPECT_EQ(c.commandLine, "\"My Games\\zarnsl.exe\" -x");
+    EXPECT_EQ(c.directory, "My Games");
+}
+
+TEST_F(Launch, EmptyOrBlankPathsAreFileNotFound) {
+    EXPECT_EQ(ErrorOf(""), 53);
+    EXPECT_EQ(ErrorOf("   "), 53);
+    EXPECT_EQ(ErrorOf("\t"), 53);
+}
+
+TEST_F(Launch, ACommandLineLongerThanThePlatformTakesIsRefusedNotCut) {
+    const std::string path = "C:\\g.exe";
+    const std::string fits(kMaxCommandLineUnits - 1 - path.size() - 1, 'a');
+    EXPECT_EQ(Build(path, fits).commandLine.size(), kMaxCommandLineUnits - 1);
+    try {
+        Build(path, fits + "a");
+        FAIL() << "not refused";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 5);
+        EXPECT_NE(e.description().find("32767 characters"), std::string::npos) << e.description();
+    }
+    // Counted in UTF-16 units: a character beyond U+FFFF takes two.
+    const std::string fitsWide(fits.size() - 2, 'a');
+    EXPECT_EQ(ErrorOf(path, fitsWide + "\xF0\x9F\x8E\xAE"), 0);
+    EXPECT_EQ(ErrorOf(path, fitsWide + "a\xF0\x9F\x8E\xAE"), 5);
+}
+
+TEST(Wtf8, EveryUtf16TextComesBackUnchangedUnpairedSurrogatesIncluded) {
+    const std::u16string texts[] = {u"", u"plain", u"caf\u00e9 \u6e38\u620f", u"\U0001F3AE",
+                                    std::u16string(1, char16_t(0xD800)), std::u16string{0xDC00, u'x', 0xD83C},
+                                    std::u16string{0xDBFF, 0xDBFF, 0xDFFF}};
+    for (const auto& t : texts) {
+        const std::string inner = Utf16ToWtf8(t);
+        EXPECT_EQ(Wtf8ToUtf16(inner), t);
+        EXPECT_EQ(Utf16Length(inner), t.size());
+    }
+    EXPECT_EQ(Utf16ToWtf8(std::u16string(1, char16_t(0xD800))), "\xED\xA0\x80");
+    EXPECT_EQ(Wtf8ToUtf16("a\xFF" "b\xC3"), u"a\uFFFDb\uFFFD");  // stray bytes never vanish silently
+}
+
+}  // namespace
+}  // namespace zarn
