@@ -235,6 +235,9 @@ LRESULT CALLBACK DialogWindow::CheckBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
     switch (msg) {
         case BM_GETCHECK: return self->checkValue_ ? BST_CHECKED : BST_UNCHECKED;
         case BM_SETCHECK: self->SetCheckValue(wp == BST_UNCHECKED ? 0 : 1); return 0;
+        // An owner-drawn button reports a double click instead of its second click;
+        // as a press, it toggles the box twice, like two single clicks.
+        case WM_LBUTTONDBLCLK: return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wp, lp);
         case WM_NCDESTROY: RemoveWindowSubclass(hwnd, &DialogWindow::CheckBoxProc, 1); break;
     }
     return DefSubclassProc(hwnd, msg, wp, lp);

@@ -1,58 +1,111 @@
 #include "win32/game_launcher.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <vector>
 
+#include "win32/game_process.h"
 #include "win32/handles.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
 
 namespace zarn::win32 {
 
+#ifndef ERROR_ELEVATION_REQUIRED
+#define ERROR_ELEVATION_REQUIRED 740L  // missing from older mingw-w64 headers
+#endif
+
+static_assert(start_error::kFileNotFound == ERROR_FILE_NOT_FOUND);
+static_assert(start_error::kPathNotFound == ERROR_PATH_NOT_FOUND);
+static_assert(start_error::kElevationRequired == ERROR_ELEVATION_REQUIRED);
+
 namespace {
 
-class Win32GameProcess final : public GameProcess {
-public:
-    explicit Win32GameProcess(HANDLE process) : process_(process) {}
+StartResult Failure(DWORD code) {
+    StartResult result;
+    result.error = code;
+    result.errorText = SystemText(code);
+    return result;
+}
 
-    bool HasEnded() override {
-        DWORD code = 0;
-        if (!GetExitCodeProcess(process_.get(), &code)) throw SystemError(GetLastError(), "Watching the game");
-        if (code != STILL_ACTIVE) return true;
-        // A game whose own exit code is 259 has still ended once its handle is signalled.
-        const DWORD state = WaitForSingleObject(process_.get(), 0);
-        if (state == WAIT_FAILED) throw SystemError(GetLastError(), "Watching the game");
-        return state == WAIT_OBJECT_0;
-    }
+// The game's folder as a full path, or "" to keep ours (a bare program name).
+std::wstring FullFolder(const std::string& folder) {
+    if (folder.empty()) return {};
+    const std::wstring wide = Widen(folder);
+    const DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return wide;  // CreateProcessW reports what is wrong with it
+    std::wstring full(n, L'\0');
+    const DWORD written = GetFullPathNameW(wide.c_str(), n, full.data(), nullptr);
+    full.resize(written < n ? written : 0);
+    return full.empty() ? wide : full;
+}
 
-    void WaitForEndOrMessage() override {
-        HANDLE handles[] = {process_.get()};
-        // MWMO_INPUTAVAILABLE: messages already seen by an earlier PeekMessage also wake the wait.
-        const DWORD r = MsgWaitForMultipleObjectsEx(1, handles, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (r == WAIT_FAILED) throw SystemError(GetLastError(), "Waiting for the game");
-    }
-
-private:
-    UniqueHandle process_;
-};
+// A job of ours that reports to a completion port when its last process has ended.
+// No limits and no kill-on-close: closing ZarnRes never ends the game.
+std::unique_ptr<GameJob> MakeJob() {
+    UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
+    UniqueHandle port(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
+    if (!job || !port) return nullptr;
+    JOBOBJECT_ASSOCIATE_COMPLETION_PORT link{};
+    link.CompletionKey = job.get();
+    link.CompletionPort = port.get();
+    if (!SetInformationJobObject(job.get(), JobObjectAssociateCompletionPortInformation, &link, sizeof(link)))
+        return nullptr;
+    return std::make_unique<GameJob>(std::move(job), std::move(port));
+}
 
 }  // namespace
 
-std::unique_ptr<GameProcess> Win32GameLauncher::Start(const std::string& commandLine) {
-    std::wstring line = Widen(commandLine);
+StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
+    const std::wstring line = Widen(command.commandLine);
     std::vector<wchar_t> buffer(line.begin(), line.end());
     buffer.push_back(L'\0');  // CreateProcessW may write into the command line
+    const std::wstring application = command.programResolved ? Widen(command.program) : std::wstring();
+    const std::wstring folder = FullFolder(command.directory);
 
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        throw error::FileNotFound();
-    CloseHandle(pi.hThread);
-    return std::make_unique<Win32GameProcess>(pi.hProcess);
+    if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), buffer.data(), nullptr, nullptr,
+                        FALSE, CREATE_SUSPENDED, nullptr, folder.empty() ? nullptr : folder.c_str(), &si, &pi))
+        return Failure(GetLastError());
+    UniqueHandle process(pi.hProcess);
+    UniqueHandle thread(pi.hThread);
+
+    // Where the game cannot join a job (ours runs in one that forbids it), it is watched alone.
+    auto job = MakeJob();
+    if (job && !AssignProcessToJobObject(job->handle(), process.get())) job.reset();
+
+    StartResult result;
+    result.process = std::make_unique<Win32GameProcess>(std::move(process), std::move(thread), std::move(job));
+    return result;
+}
+
+StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
+    const std::wstring file = Widen(command.program);
+    const std::wstring parameters = Widen(command.parameters);
+    const std::wstring folder = FullFolder(command.directory);
+
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.c_str();
+    info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&info)) return Failure(GetLastError());
+    if (!info.hProcess) {
+        StartResult result;
+        result.error = ERROR_INVALID_HANDLE;
+        result.errorText = "Windows started the game without a process to wait for.";
+        return result;
+    }
+    StartResult result;
+    result.process = std::make_unique<Win32GameProcess>(UniqueHandle(info.hProcess), UniqueHandle(), nullptr);
+    return result;
 }
 
 bool Win32GameLauncher::IsFile(const std::string& path) {

@@ -1,5 +1,7 @@
 #pragma once
-// Starts the game with CreateProcessW and watches the process handle it returns.
+// Starts the game with CreateProcessW, suspended and inside a job object of ours,
+// and watches every process in that job; or through the shell when the game asks
+// for administrator rights.
 
 #include "game/run_shell.h"
 
@@ -7,7 +9,8 @@ namespace zarn::win32 {
 
 class Win32GameLauncher final : public GameLauncher {
 public:
-    std::unique_ptr<GameProcess> Start(const std::string& commandLine) override;
+    StartResult StartSuspended(const LaunchCommand& command) override;
+    StartResult StartThroughShell(const LaunchCommand& command) override;
     bool IsFile(const std::string& path) override;
 };
 

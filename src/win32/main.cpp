@@ -62,5 +62,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Runs until no window is left: after a direct launch, an apply, or a close.
     MSG msg;
     while (dialog.Loaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) pump.Dispatch(msg);
-    return exitCode;
+    return exitCode != 0 ? exitCode : program.ExitCode();
 }

@@ -1,12 +1,10 @@
 #include "win32/system_error.h"
 
-#include <string>
-
 #include "win32/text.h"
 
 namespace zarn::win32 {
 
-RuntimeError SystemError(DWORD code, std::string_view what) {
+std::string SystemText(DWORD code) {
     wchar_t* buffer = nullptr;
     const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                        FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -15,7 +13,11 @@ RuntimeError SystemError(DWORD code, std::string_view what) {
     if (buffer) LocalFree(buffer);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
     if (text.empty()) text = "System error " + std::to_string(code);
-    return error::InvalidCall(std::string(what) + ": " + text);
+    return text;
+}
+
+RuntimeError SystemError(DWORD code, std::string_view what) {
+    return error::InvalidCall(std::string(what) + ": " + SystemText(code));
 }
 
 }  // namespace zarn::win32

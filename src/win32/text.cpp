@@ -1,24 +1,19 @@
 #include "win32/text.h"
 
-#include <windows.h>
+#include "runtime/wtf8.h"
 
 namespace zarn::win32 {
 
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wchar_t is a UTF-16 unit");
+
 std::wstring Widen(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
+    const std::u16string units = Wtf8ToUtf16(utf8);
+    return std::wstring(units.begin(), units.end());
 }
 
 std::string Narrow(std::wstring_view utf16) {
-    if (utf16.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), n, nullptr, nullptr);
-    return out;
+    const std::u16string units(utf16.begin(), utf16.end());
+    return Utf16ToWtf8(units);
 }
 
 }  // namespace zarn::win32

@@ -3,11 +3,17 @@
 // and exits with a chosen code.  It is configured only through environment
 // variables so that its command line is entirely the caller's:
 //
-//   ZARNSL_LOG_<STEM>  log file for a copy of this program named <STEM>.exe
-//                      (e.g. ZARNSL_LOG_PROGRAM for C:\Program.exe), so that a
-//                      decoy copy can log somewhere else than the real one
-//   ZARNSL_LOG         log file otherwise; one UTF-8 line per start holding
-//                      GetCommandLineW() exactly
+// Every variable can also be given as <NAME>_<STEM>, which only a copy of this
+// program named <STEM>.exe reads (e.g. ZARNSL_LOG_PROGRAM for C:\Program.exe),
+// so that a decoy or a child copy can behave differently from the real game.
+//
+//   ZARNSL_LOG         log file; one UTF-8 line per start holding
+//                      GetCommandLineW() exactly (unpaired surrogates kept)
+//   ZARNSL_CWD_LOG     log file for the current folder at start, one line
+//   ZARNSL_EVENTS      log file for "switched WxHxB" once the mode is set and
+//                      "end <ticks>" (system time in 100 ns) just before exiting
+//   ZARNSL_CHILD       a program to start (with no arguments) and not wait for,
+//                      as a launcher stub does
 //   ZARNSL_SLEEP_MS    how long to keep running (default 0)
 //   ZARNSL_MODE        "WxHxB": switch the display to that mode at start and
 //                      leave it so, as a full-screen game would on a crash
@@ -20,6 +26,7 @@
 #include <string>
 
 #include "../set_mode.h"
+#include "runtime/wtf8.h"
 
 namespace {
 
@@ -29,13 +36,6 @@ std::wstring env(const wchar_t* name)
     DWORD n = GetEnvironmentVariableW(name, buf, 1024);
     if (n == 0 || n >= 1024) return {};
     return std::wstring(buf, n);
-}
-
-unsigned long env_number(const wchar_t* name, unsigned long fallback)
-{
-    std::wstring v = env(name);
-    if (v.empty()) return fallback;
-    return std::wcstoul(v.c_str(), nullptr, 0);
 }
 
 // Upper-case file name of this executable without folder and extension.
@@ -52,13 +52,24 @@ std::wstring own_stem()
     return p;
 }
 
+// A variable for this copy: <NAME>_<STEM> first, then <NAME>.
+std::wstring setting(const std::wstring& name)
+{
+    static const std::wstring stem = own_stem();
+    std::wstring v = env((name + L"_" + stem).c_str());
+    return v.empty() ? env(name.c_str()) : v;
+}
+
+unsigned long setting_number(const std::wstring& name, unsigned long fallback)
+{
+    std::wstring v = setting(name);
+    return v.empty() ? fallback : std::wcstoul(v.c_str(), nullptr, 0);
+}
+
 std::string to_utf8(const std::wstring& w)
 {
-    if (w.empty()) return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-    std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
-    return s;
+    const std::u16string units(w.begin(), w.end());
+    return zarn::Utf16ToWtf8(units);
 }
 
 void append_log(const std::wstring& file, const std::wstring& line)
@@ -134,19 +145,44 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
 {
     g_command_line = GetCommandLineW();
 
-    std::wstring log = env((L"ZARNSL_LOG_" + own_stem()).c_str());
-    if (log.empty()) log = env(L"ZARNSL_LOG");
+    std::wstring log = setting(L"ZARNSL_LOG");
     if (!log.empty()) append_log(log, g_command_line);
+    std::wstring cwd_log = setting(L"ZARNSL_CWD_LOG");
+    if (!cwd_log.empty()) {
+        wchar_t cwd[MAX_PATH];
+        DWORD n = GetCurrentDirectoryW(MAX_PATH, cwd);
+        append_log(cwd_log, std::wstring(cwd, n < MAX_PATH ? n : 0));
+    }
+    std::wstring events = setting(L"ZARNSL_EVENTS");
 
-    std::wstring mode = env(L"ZARNSL_MODE");
-    if (!mode.empty()) SetModeFromText(mode.c_str());
+    std::wstring mode = setting(L"ZARNSL_MODE");
+    if (!mode.empty() && SetModeFromText(mode.c_str()) == DISP_CHANGE_SUCCESSFUL && !events.empty())
+        append_log(events, L"switched " + mode);
 
-    DWORD sleep_ms = env_number(L"ZARNSL_SLEEP_MS", 0);
+    std::wstring child = setting(L"ZARNSL_CHILD");
+    if (!child.empty()) {
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        std::wstring line = L"\"" + child + L"\"";
+        if (CreateProcessW(child.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+        }
+    }
+
+    DWORD sleep_ms = setting_number(L"ZARNSL_SLEEP_MS", 0);
     if (sleep_ms > 0) {
-        if (env(L"ZARNSL_WINDOW") == L"0")
+        if (setting(L"ZARNSL_WINDOW") == L"0")
             Sleep(sleep_ms);
         else
             run_window(instance, sleep_ms, show);
     }
-    return static_cast<int>(env_number(L"ZARNSL_EXIT", 0));
+    if (!events.empty()) {
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+        append_log(events, L"end " + std::to_wstring(ticks));
+    }
+    return static_cast<int>(setting_number(L"ZARNSL_EXIT", 0));
 }

@@ -1,0 +1,52 @@
+#pragma once
+// A started game: its process, and the job that holds it and every process it starts.
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "game/run_shell.h"
+#include "win32/handles.h"
+
+namespace zarn::win32 {
+
+class GameJob {
+public:
+    GameJob(UniqueHandle job, UniqueHandle port) : job_(std::move(job)), port_(std::move(port)) {}
+    HANDLE handle() const { return job_.get(); }
+    // True once the job has reported that no process is left in it.
+    bool IsEmpty();
+    // Handles of the processes still running in the job (at most what one wait takes).
+    std::vector<UniqueHandle> RunningProcesses();
+
+private:
+    UniqueHandle job_;
+    UniqueHandle port_;
+    bool empty_ = false;
+};
+
+class Win32GameProcess final : public GameProcess {
+public:
+    // thread: the suspended main thread, or none for a game that already runs.
+    // job: where the whole process tree is watched, or none to watch the process alone.
+    Win32GameProcess(UniqueHandle process, UniqueHandle thread, std::unique_ptr<GameJob> job)
+        : process_(std::move(process)), thread_(std::move(thread)), job_(std::move(job)) {}
+    // A game that was never let run does not stay behind, suspended.
+    ~Win32GameProcess() override;
+
+    bool IsThisProgram() override;
+    void Resume() override;
+    void Discard() override;
+    bool HasEnded() override;
+    void WaitForEndOrMessage() override;
+
+private:
+    bool ProcessHasEnded();
+
+    UniqueHandle process_;
+    UniqueHandle thread_;
+    std::unique_ptr<GameJob> job_;
+};
+
+}  // namespace zarn::win32
