@@ -39,11 +39,6 @@ game_log=$(zw_unix "$ZARNSL_LOG")
 now() { date +%s.%N; }
 secs() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
 
-# utime + stime (clock ticks) of a process, from fields 14 and 15 of stat;
-# the command name in field 2 may hold blanks, so count after its ")".
-cpu_ticks() {
-    sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $12 + $13 }'
-}
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -90,10 +85,10 @@ measure_wait() {
     zw_wait_lines "$game_log" 1 15 || { echo "$label: the game did not start"; return 1; }
     game=$(zw_unix_pid 'zarnsl\.exe') || { echo "$label: the game process not found"; return 1; }
     local c0 s0 t0 c1 s1 t1 c s i
-    c0=$(cpu_ticks "$pid") s0=$(cpu_ticks "$server") t0=$(now)
+    c0=$(zw_cpu_ticks "$pid") s0=$(zw_cpu_ticks "$server") t0=$(now)
     c1=$c0 s1=$s0 t1=$t0
     for i in $(seq 1 $((game_seconds * 20 + 200))); do
-        c=$(cpu_ticks "$pid") s=$(cpu_ticks "$server")
+        c=$(zw_cpu_ticks "$pid") s=$(zw_cpu_ticks "$server")
         [ -n "$c" ] && c1=$c
         [ -n "$s" ] && s1=$s
         t1=$(now)

@@ -264,6 +264,21 @@ zw_unix_pid() {
     return 1
 }
 
+# How many processes of this prefix have a command line matching $1, now.
+zw_count_processes() {
+    local pid n=0
+    for pid in $(pgrep -f "$1"); do
+        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && n=$((n + 1))
+    done
+    echo "$n"
+}
+
+# utime + stime (clock ticks) of a Unix process, from fields 14 and 15 of stat;
+# the command name in field 2 may hold blanks, so count after its ")".
+zw_cpu_ticks() {
+    sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $12 + $13 }'
+}
+
 # Wait until a file exists and has at least $2 lines (default 1).
 zw_wait_lines() {
     local file=$1 want=${2:-1} limit=${3:-15} i

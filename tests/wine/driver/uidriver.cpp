@@ -14,6 +14,10 @@
 //   check 0|1                click Check1 until it shows that state
 //   settext CONTROL TEXT     set a control's text (WM_SETTEXT)
 //   click CONTROL            click a button (posted BM_CLICK)
+//   dblclick CONTROL         double-click a control with the real mouse
+//   launch EXE [ARGS]        start EXE with the command line "EXE" ARGS, where
+//                            \uXXXX in ARGS stands for that UTF-16 unit (an
+//                            unpaired surrogate too); prints the process id
 //   keys KEY...              keyboard input to the dialog: tab, shift+tab,
 //                            enter, space, down, up, esc, alt+f4, or a letter
 //   focus                    print which control has the keyboard focus
@@ -465,6 +469,54 @@ int verb_click(std::string_view name)
     return 0;
 }
 
+int verb_dblclick(std::string_view name)
+{
+    HWND dlg = wait_dialog();
+    HWND target = control(dlg, name);
+    SetForegroundWindow(dlg);
+    RECT r;
+    GetWindowRect(target, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Sleep(100);
+    INPUT in[4]{};
+    for (int i = 0; i < 4; ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(4, in, sizeof(INPUT));
+    std::printf("double-clicked: %s\n", std::string(name).c_str());
+    return 0;
+}
+
+// "\uXXXX" escapes to UTF-16 units, so a test can pass text no UTF-8 can hold.
+std::wstring unescape(const std::wstring& text)
+{
+    std::wstring out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\\' && i + 5 < text.size() && text[i + 1] == L'u') {
+            out.push_back(static_cast<wchar_t>(std::wcstoul(text.substr(i + 2, 4).c_str(), nullptr, 16)));
+            i += 5;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+int verb_launch(const std::string& exe, const std::string& args)
+{
+    std::wstring line = L"\"" + wide(exe) + L"\" " + unescape(wide(args));
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        fail("cannot start the program");
+    std::printf("launched: %lu\n", pi.dwProcessId);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return 0;
+}
+
 std::optional<std::vector<WORD>> key_chord(std::string_view key)
 {
     std::vector<WORD> vks;
@@ -746,6 +798,8 @@ int main()
     else if (verb == "check") rc = verb_check(std::atoi(arg(0).c_str()));
     else if (verb == "settext") rc = verb_settext(arg(0), arg(1));
     else if (verb == "click") rc = verb_click(arg(0));
+    else if (verb == "dblclick") rc = verb_dblclick(arg(0));
+    else if (verb == "launch") rc = verb_launch(arg(0), arg(1));
     else if (verb == "keys") rc = verb_keys(rest);
     else if (verb == "focus") rc = verb_focus();
     else if (verb == "close") rc = verb_close();
