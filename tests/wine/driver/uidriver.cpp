@@ -14,7 +14,8 @@
 //   check 0|1                click Check1 until it shows that state
 //   settext CONTROL TEXT     set a control's text (WM_SETTEXT)
 //   click CONTROL            click a button (posted BM_CLICK)
-//   dblclick CONTROL         double-click a control with the real mouse
+//   clicks CONTROL N         N quick clicks on a control with the real mouse
+//                            (2 make a double click)
 //   launch EXE [ARGS]        start EXE with the command line "EXE" ARGS, where
 //                            \uXXXX in ARGS stands for that UTF-16 unit (an
 //                            unpaired surrogate too); prints the process id
@@ -469,7 +470,7 @@ int verb_click(std::string_view name)
     return 0;
 }
 
-int verb_dblclick(std::string_view name)
+int verb_clicks(std::string_view name, int count)
 {
     HWND dlg = wait_dialog();
     HWND target = control(dlg, name);
@@ -478,13 +479,13 @@ int verb_dblclick(std::string_view name)
     GetWindowRect(target, &r);
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     Sleep(100);
-    INPUT in[4]{};
-    for (int i = 0; i < 4; ++i) {
+    std::vector<INPUT> in(static_cast<size_t>(count) * 2);
+    for (size_t i = 0; i < in.size(); ++i) {
         in[i].type = INPUT_MOUSE;
         in[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
     }
-    SendInput(4, in, sizeof(INPUT));
-    std::printf("double-clicked: %s\n", std::string(name).c_str());
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+    std::printf("clicked %d times: %s\n", count, std::string(name).c_str());
     return 0;
 }
 
@@ -798,7 +799,7 @@ int main()
     else if (verb == "check") rc = verb_check(std::atoi(arg(0).c_str()));
     else if (verb == "settext") rc = verb_settext(arg(0), arg(1));
     else if (verb == "click") rc = verb_click(arg(0));
-    else if (verb == "dblclick") rc = verb_dblclick(arg(0));
+    else if (verb == "clicks") rc = verb_clicks(arg(0), std::atoi(arg(1).c_str()));
     else if (verb == "launch") rc = verb_launch(arg(0), arg(1));
     else if (verb == "keys") rc = verb_keys(rest);
     else if (verb == "focus") rc = verb_focus();
