@@ -1,0 +1,138 @@
+// Fuzzes BuildLaunchCommand. The input is lines:
+//   byte 0      flags: bit 0 puts a long filler before the arguments, so the
+//               command-line limit is reached with short inputs
+//   line 1      the game path
+//   line 2      the arguments
+//   lines 3...  the files that exist; "*N" stands for the path's first N bytes
+//               and "*N.exe" for those with ".exe" added, so that the fuzzer
+//               reaches resolved paths without having to guess them
+// Besides crashes, every property below is a finding when it fails.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/launch_command.h"
+#include "runtime/errors.h"
+#include "runtime/wtf8.h"
+
+namespace {
+
+struct SetOfFiles : zarn::FileProbe {
+    std::set<std::string> existing;
+    int asked = 0;
+    bool IsFile(const std::string& path) override {
+        ++asked;
+        return existing.count(path) != 0;
+    }
+};
+
+void Check(bool holds, const char* what) {
+    if (holds) return;
+    std::fprintf(stderr, "property failed: %s\n", what);
+    std::abort();
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool StartsWith(std::string_view text, std::string_view start) { return text.substr(0, start.size()) == start; }
+bool EndsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+bool HoldsSeparator(std::string_view text) { return text.find_first_of("\\/") != std::string_view::npos; }
+
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (;;) {
+        const auto end = text.find('\n');
+        lines.push_back(text.substr(0, end));
+        if (end == std::string_view::npos) return lines;
+        text.remove_prefix(end + 1);
+    }
+}
+
+std::string FileEntry(std::string_view line, std::string_view path) {
+    if (line.size() < 2 || line[0] != '*' || line[1] < '0' || line[1] > '9') return std::string(line);
+    std::size_t n = 0, at = 1;
+    for (; at < line.size() && line[at] >= '0' && line[at] <= '9' && n < 100000; ++at) n = n * 10 + (line[at] - '0');
+    std::string entry(path.substr(0, n));
+    if (line.substr(at) == ".exe") entry += ".exe";
+    return entry;
+}
+
+// The longest leading part that ends at a blank run or at the end and is
+// followed by no folder separator: the part the launcher must pick, if it names a file.
+bool LongerCandidateExists(std::string_view path, std::size_t chosenEnd, SetOfFiles& files) {
+    for (std::size_t end = path.size(); end > chosenEnd; --end) {
+        if (end < path.size() && !IsBlank(path[end])) continue;
+        if (IsBlank(path[end - 1])) continue;
+        if (HoldsSeparator(path.substr(end))) continue;
+        const std::string part(path.substr(0, end));
+        if (files.existing.count(part) || files.existing.count(part + ".exe")) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const bool longArguments = data[0] & 1;
+    const auto lines = Lines(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+    const std::string_view path = lines[0];
+    std::string arguments;
+    if (longArguments) arguments.assign(zarn::kMaxCommandLineUnits - 80, 'a');
+    if (lines.size() > 1) arguments += lines[1];
+    SetOfFiles files;
+    for (std::size_t i = 2; i < lines.size(); ++i) files.existing.insert(FileEntry(lines[i], path));
+
+    const bool asTyped = !path.empty() && (path.front() == '"' || path.find_first_of(" \t") == std::string_view::npos);
+    zarn::LaunchCommand command;
+    try {
+        command = zarn::BuildLaunchCommand(path, arguments, files);
+    } catch (const zarn::RuntimeError& e) {
+        Check(e.number() == zarn::error::kFileNotFound || e.number() == zarn::error::kInvalidCall,
+              "only errors 53 and 5 are raised");
+        if (e.number() == zarn::error::kFileNotFound) Check(!asTyped, "53 only for an empty or unresolved path");
+        if (e.number() == zarn::error::kInvalidCall && asTyped) {
+            const std::string line = std::string(path) + " " + arguments;
+            Check(zarn::Utf16Length(line) + 1 > zarn::kMaxCommandLineUnits, "5 only for a command line over the limit");
+        }
+        return 0;
+    }
+
+    Check(EndsWith(command.commandLine, " " + arguments), "the command line ends with the arguments");
+    Check(EndsWith(command.parameters, " " + arguments), "the parameters end with the arguments");
+    Check(EndsWith(command.commandLine, command.parameters), "the parameters are the command line's tail");
+    Check(zarn::Utf16Length(command.commandLine) + 1 <= zarn::kMaxCommandLineUnits, "the command line fits");
+    Check(StartsWith(command.program, command.directory), "the folder is a leading part of the program");
+
+    if (asTyped) {
+        Check(command.commandLine == std::string(path) + " " + arguments, "a quoted or blank-free path goes out as typed");
+        Check(!command.programResolved, "a path as typed is not resolved");
+        Check(files.asked == 0, "a path as typed is not looked up");
+        return 0;
+    }
+
+    Check(command.programResolved, "an unquoted path with a blank is resolved");
+    Check(files.existing.count(command.program) != 0, "the resolved program exists");
+    std::string part = command.program;
+    if (!StartsWith(path, part)) {
+        Check(EndsWith(part, ".exe"), "the program is a leading part of the path, or that with .exe");
+        part.resize(part.size() - 4);
+    }
+    Check(StartsWith(path, part) && !part.empty(), "the program's part leads the path");
+    Check(part == command.program || files.existing.count(part) == 0, ".exe is added only when the part is no file");
+    const std::string_view rest = path.substr(part.size());
+    Check(rest.empty() || IsBlank(rest.front()), "the part ends at a blank or at the end");
+    Check(!IsBlank(part.back()), "the part does not end in a blank");
+    Check(!HoldsSeparator(rest), "no folder follows the program");
+    Check(StartsWith(command.commandLine, "\"" + part + "\""), "the command line starts with the quoted part");
+    Check(command.commandLine == "\"" + part + "\"" + std::string(rest) + " " + arguments,
+          "the rest of the path follows the quoted part unchanged");
+    Check(!LongerCandidateExists(path, part.size(), files), "the longest existing part is chosen");
+    return 0;
+}
