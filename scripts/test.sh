@@ -9,6 +9,7 @@ scripts/build.sh || exit 1
 status=0
 echo "== unit tests (native)"
 ctest --preset native --output-on-failure || status=1
+echo "== fuzzing (15 s each)"; scripts/fuzz.sh 15 || status=1
 
 echo "== packaging checks"
 python3 res/make_pictures.py --check || status=1
