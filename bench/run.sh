@@ -44,9 +44,12 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 echo "== zarnres.exe"
 echo "size: $(stat -c %s "$exe") bytes"
-if command -v i686-w64-mingw32-objdump >/dev/null; then
-    echo "imports: $(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
-fi
+# The x86-64 objdump reads the 32-bit exe and the 64-bit test build alike.
+for objdump in x86_64-w64-mingw32-objdump i686-w64-mingw32-objdump; do
+    command -v $objdump >/dev/null || continue
+    echo "imports: $($objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
+    break
+done
 
 echo
 echo "== start-up to dialog (median of $runs)"
