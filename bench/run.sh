@@ -4,7 +4,11 @@
 #   - the time from start to the setup dialog being shown (vs. a trivial
 #     GUI program, which is Wine's own start-up cost);
 #   - CPU time used while a stand-in game runs 5 s, beside a launcher that
-#     busy-polls the game (spinwait.exe).
+#     busy-polls the game (spinwait.exe);
+#   - start-up to the dialog as a ratio to a bare window program
+#     (barewindow.exe), both started and timed by waitwindow.exe inside the
+#     prefix, so that neither Wine's start-up of a watcher nor bash counts;
+#   - the time from the game's end to the desktop being back in the chosen mode.
 #   bench/run.sh [build-dir]       (default as for tests/wine/run-all.sh)
 # CPU is read from /proc/<pid>/stat of the Wine process: under Wine,
 # GetProcessTimes on another process reports the caller's own times.
@@ -20,8 +24,11 @@ ZW_BUILD=$build
 exe="$build/zarnres.exe"
 [ -f "$exe" ] || { echo "zarnres.exe not found in $build (build first)"; exit 1; }
 spin=$(zw_tool spinwait.exe) || { echo "spinwait.exe not built"; exit 1; }
+probe=$(zw_tool waitwindow.exe) || { echo "waitwindow.exe not built"; exit 1; }
+bare=$(zw_tool barewindow.exe) || { echo "barewindow.exe not built"; exit 1; }
 game_seconds=5
 runs=3
+fine_runs=5
 ticks=$(getconf CLK_TCK)
 
 trap zw_cleanup EXIT
@@ -33,6 +40,8 @@ zw_hold_desktop || { echo "the Wine desktop did not start"; exit 1; }
 zw_install_standin || exit 1
 zw_install_zarnres || exit 1
 zw_install "$spin" 'C:\ZarnRes\spinwait.exe'
+zw_install "$probe" 'C:\ZarnRes\waitwindow.exe'
+zw_install "$bare" 'C:\ZarnRes\barewindow.exe'
 export ZARNSL_LOG='C:\zw\game.log'
 game_log=$(zw_unix "$ZARNSL_LOG")
 
@@ -123,3 +132,60 @@ start_spinwait() {
 }
 measure_wait "spinwait.exe (busy poll)" 'spinwait\.exe' start_spinwait
 wait "$spin_pid" 2>/dev/null
+
+# Runs the probe in the prefix; its "key: value" lines go to stdout.
+probe() {
+    (cd "$WINEPREFIX/drive_c" && exec timeout 60 wine 'C:\ZarnRes\waitwindow.exe' "$@") 2>/dev/null | tr -d '\r'
+}
+field() { printf '%s\n' "$1" | sed -n "s/^$2: //p" | head -n1; }
+
+echo
+echo "== start-up to window shown, timed inside the prefix (median of $fine_runs)"
+zw_drv reg set ShowRes 00 >/dev/null
+zr_ms=() bare_ms=()
+for i in $(seq 1 $fine_runs); do
+    # Taken in turns, so that a slow phase of the host weighs on both alike.
+    out=$(probe window ZarnBenchBareWindow 20 'C:\ZarnRes\barewindow.exe')
+    ms=$(field "$out" shown_ms)
+    [ -n "$ms" ] || { echo "barewindow.exe: ${out//$'\n'/ }"; exit 1; }
+    bare_ms+=("$ms")
+    out=$(probe window ZarnResDialog 20 "$ZW_ZARNRES")
+    ms=$(field "$out" shown_ms)
+    [ -n "$ms" ] || { echo "zarnres.exe: ${out//$'\n'/ }"; exit 1; }
+    [ "$(field "$out" exit)" = 0 ] || echo "zarnres.exe ended with exit code '$(field "$out" exit)' after WM_CLOSE"
+    zr_ms+=("$ms")
+done
+zr=$(printf '%s\n' "${zr_ms[@]}" | median)
+bw=$(printf '%s\n' "${bare_ms[@]}" | median)
+echo "zarnres.exe dialog shown:  $zr ms  (runs: ${zr_ms[*]})"
+echo "barewindow.exe shown:      $bw ms  (runs: ${bare_ms[*]})"
+echo "ratio:                     $(awk -v a="$zr" -v b="$bw" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')"
+
+echo
+echo "== game end to desktop switched back (median of $fine_runs)"
+# The game leaves 800x600x16 behind and runs 1 s; ZarnRes switches to
+# 1024x768 once it has ended. The probe reads the live mode.
+zw_drv reg set ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16 >/dev/null
+export ZARNSL_SLEEP_MS=1000 ZARNSL_MODE=800x600x16 ZARNSL_EVENTS='C:\zw\events.log'
+events=$(zw_unix "$ZARNSL_EVENTS")
+probe_out="$WINEPREFIX/drive_c/zw/probe.out"
+switch_ms=()
+for i in $(seq 1 $fine_runs); do
+    rm -f "$events" "$probe_out"
+    # Straight to the file (a pipe would hold the "ready" line back).
+    (cd "$WINEPREFIX/drive_c" && exec timeout 60 wine 'C:\ZarnRes\waitwindow.exe' mode current 1024x768 30) \
+        >"$probe_out" 2>/dev/null &
+    probe_pid=$!
+    ZW_PIDS+=("$probe_pid")
+    zw_wait_lines "$probe_out" 1 15 && grep -q '^ready:' "$probe_out" || { echo "the mode probe did not start"; exit 1; }
+    zw_start_zarnres
+    box=$(zw_drv -t 20 msgbox) || { echo "no message box: ${box//$'\n'/ }"; exit 1; }
+    zw_wait_zarnres 10 || { echo "zarnres.exe did not end"; exit 1; }
+    wait "$probe_pid"
+    reached=$(tr -d '\r' <"$probe_out" | sed -n 's/^reached: //p')
+    ended=$(sed -n 's/^end //p' "$events" | tr -d '\r')
+    [ -n "$reached" ] && [ -n "$ended" ] ||
+        { echo "no timing: probe '$(tr '\n' ' ' <"$probe_out")', game '$(tr '\r\n' '  ' <"$events")'"; exit 1; }
+    switch_ms+=("$(awk -v t=$((reached - ended)) 'BEGIN { printf "%.1f", t / 10000 }')")
+done
+echo "game end to 1024x768:      $(printf '%s\n' "${switch_ms[@]}" | median) ms  (runs: ${switch_ms[*]})"
