@@ -29,6 +29,7 @@ zw_template || { echo "cannot make the Wine template prefix"; echo "0 passed, 1 
 
 passed=0
 failed=0
+skipped=0
 start=$(date +%s)
 for script in "$here"/scenarios/*.sh; do
     name=$(basename "$script" .sh)
@@ -38,7 +39,10 @@ for script in "$here"/scenarios/*.sh; do
     timeout -k 5 120 bash "$script" >"$log" 2>&1
     rc=$?
     secs=$(( $(date +%s) - t0 ))
-    if [ $rc -eq 0 ] && grep -qx PASS "$log"; then
+    if [ $rc -eq 0 ] && grep -q '^SKIP: ' "$log"; then
+        echo "SKIP $name: $(grep '^SKIP: ' "$log" | head -n1 | sed 's/^SKIP: //')"
+        skipped=$((skipped + 1))
+    elif [ $rc -eq 0 ] && grep -qx PASS "$log"; then
         echo "PASS $name (${secs}s)"
         passed=$((passed + 1))
     else
@@ -60,5 +64,5 @@ for script in "$here"/scenarios/*.sh; do
     fi
 done
 echo "time: $(( $(date +%s) - start ))s, artifacts in ${ZW_OUT#$root/}/"
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, $skipped skipped"
 [ $failed -eq 0 ]

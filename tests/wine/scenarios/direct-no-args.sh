@@ -5,10 +5,13 @@
 source "$(dirname "$0")/../lib.sh"
 zw_begin direct-no-args
 zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16
-export ZARNSL_MODE=800x600x16 ZARNSL_SLEEP_MS=1500
+export ZARNSL_MODE=800x600x16 ZARNSL_SLEEP_MS=1500 ZARNSL_EVENTS='C:\zw\game.events'
 
 zw_start_zarnres
 zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "the game was not started"
+# The game logs its start before it switches the mode: read the mode only once
+# the game itself says it has switched.
+zw_wait_lines "$(zw_unix "$ZARNSL_EVENTS")" 1 15 || zw_fail "the game did not switch the mode"
 zw_drv gone 0.2 >/dev/null || zw_fail "a ZarnRes window is shown while the game runs"
 zw_expect "mode while the game runs" "$(zw_mode)" 800x600x16
 zw_shot direct-no-args-game

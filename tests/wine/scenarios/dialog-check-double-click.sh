@@ -1,0 +1,21 @@
+#!/bin/bash
+# The picture check box answers real mouse clicks one toggle per click: a
+# double click leaves it as it was, a triple click changes it.
+source "$(dirname "$0")/../lib.sh"
+zw_begin dialog-check-double-click
+zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16
+
+zw_start_zarnres
+zw_dialog_state
+zw_expect "Check1 at start" "$(zw_field "$ZW_STATE" Check1)" 0
+zw_do clicks Check1 2
+sleep 0.7
+zw_dialog_state
+zw_expect "Check1 after a double click" "$(zw_field "$ZW_STATE" Check1)" 0
+zw_do clicks Check1 3
+sleep 0.7
+zw_dialog_state
+zw_expect "Check1 after a triple click" "$(zw_field "$ZW_STATE" Check1)" 1
+zw_do close
+zw_expect_exit 15 0
+echo PASS

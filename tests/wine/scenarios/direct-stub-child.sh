@@ -1,0 +1,27 @@
+#!/bin/bash
+# A launcher stub: the game at the default path starts the real game and ends at
+# once. ZarnRes waits for the real game too and switches only after it has ended.
+source "$(dirname "$0")/../lib.sh"
+zw_begin direct-stub-child
+real='C:\Colvane\Vantreel\realgame.exe'
+zw_install_standin "$real"
+zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16
+export ZARNSL_CHILD_ZARNSL="$real" ZARNSL_SLEEP_MS_REALGAME=3000 ZARNSL_MODE_REALGAME=800x600x16 \
+       ZARNSL_EVENTS_REALGAME='C:\zw\real.events'
+events=$(zw_unix "$ZARNSL_EVENTS_REALGAME")
+
+zw_start_zarnres -window
+zw_wait_lines "$ZW_GAME_LOG" 2 15 || zw_fail "the stub did not start the real game"
+zw_expect "stub command line" "$(zw_game_line 1)" 'C:\Colvane\Vantreel\zarnsl.exe -window'
+zw_expect "real game command line" "$(zw_game_line 2)" "\"$real\""
+zw_wait_lines "$events" 1 15 || zw_fail "the real game did not switch the mode"
+zw_expect "stub processes left" "$(zw_count_processes 'Vantreel.zarnsl\.exe')" 0
+zw_drv nobox 1.2 >/dev/null || zw_fail "ZarnRes switched while the real game still ran"
+zw_expect "mode while the real game runs" "$(zw_mode)" 800x600x16
+
+zw_box
+grep -q '^end ' "$events" || zw_fail "the box came before the real game ended"
+zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
+zw_expect_exit 15 0
+echo PASS
