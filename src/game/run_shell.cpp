@@ -10,9 +10,12 @@ namespace {
 RuntimeError StartFailure(const LaunchCommand& command, const StartResult& result) {
     if (result.error == start_error::kFileNotFound || result.error == start_error::kPathNotFound)
         return error::FileNotFound();
-    const std::string text = result.errorText.empty() ? "System error " + std::to_string(result.error)
-                                                      : result.errorText;
-    return error::InvalidCall("Cannot start " + command.program + ": " + text);
+    std::string text = result.errorText.empty() ? "System error " + std::to_string(result.error)
+                                                : result.errorText;
+    // Some system texts name the file themselves ("%1 is not a valid Win32 application").
+    const auto insert = text.find("%1");
+    if (insert == std::string::npos) return error::InvalidCall("Cannot start " + command.program + ": " + text);
+    return error::InvalidCall(text.replace(insert, 2, command.program));
 }
 
 // Each pass looks at the game, then handles waiting messages; between passes the

@@ -22,6 +22,24 @@ static_assert(start_error::kElevationRequired == ERROR_ELEVATION_REQUIRED);
 
 namespace {
 
+// A path in a form the file APIs take at any length: an absolute path of MAX_PATH
+// or more gets the \\?\ prefix, which also turns off the platform's clean-up of
+// the path, so '/' becomes '\\' here first.
+std::wstring Reachable(const std::string& path) {
+    std::wstring wide = Widen(path);
+    const bool absolute = wide.size() > 2 && wide[1] == L':' && (wide[2] == L'\\' || wide[2] == L'/');
+    if (wide.size() < MAX_PATH || !absolute) return wide;
+    for (auto& c : wide)
+        if (c == L'/') c = L'\\';
+    return L"\\\\?\\" + wide;
+}
+
+bool NamesFile(const std::string& path) {
+    if (path.empty()) return false;
+    const DWORD attributes = GetFileAttributesW(Reachable(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 StartResult Failure(DWORD code) {
     StartResult result;
     result.error = code;
@@ -70,8 +88,15 @@ StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
     si.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION pi{};
     if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), buffer.data(), nullptr, nullptr,
-                        FALSE, CREATE_SUSPENDED, nullptr, folder.empty() ? nullptr : folder.c_str(), &si, &pi))
-        return Failure(GetLastError());
+                        FALSE, CREATE_SUSPENDED, nullptr, folder.empty() ? nullptr : folder.c_str(), &si, &pi)) {
+        const DWORD code = GetLastError();
+        // A program that exists but lies beyond MAX_PATH is no missing file: the
+        // platform cannot start it from there.
+        const bool notFound = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+        if (notFound && Widen(command.program).size() >= MAX_PATH && NamesFile(command.program))
+            return Failure(ERROR_FILENAME_EXCED_RANGE);
+        return Failure(code);
+    }
     UniqueHandle process(pi.hProcess);
     UniqueHandle thread(pi.hThread);
 
@@ -108,10 +133,6 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
     return result;
 }
 
-bool Win32GameLauncher::IsFile(const std::string& path) {
-    if (path.empty()) return false;
-    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool Win32GameLauncher::IsFile(const std::string& path) { return NamesFile(path); }
 
 }  // namespace zarn::win32

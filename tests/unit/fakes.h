@@ -128,6 +128,7 @@ public:
     int passesUntilEnd = 0;
     std::uint32_t failWith = 0;        // a platform error code for the direct start
     std::uint32_t shellFailsWith = 0;  // and for a start through the shell
+    std::string failWithText;          // the platform's text for it, when not the default
     bool isThisProgram = false;
 
     StartResult StartSuspended(const LaunchCommand& command) override {
@@ -149,7 +150,7 @@ private:
         StartResult result;
         if (error != 0) {
             result.error = error;
-            result.errorText = "System text for " + std::to_string(error) + ".";
+            result.errorText = failWithText.empty() ? "System text for " + std::to_string(error) + "." : failWithText;
             return result;
         }
         started.push_back(command.commandLine);

@@ -68,6 +68,8 @@ TEST_F(GameRun, OnlyAMissingFileOrFolderIsFileNotFound) {
     const RuntimeError e = ErrorOfRun();
     EXPECT_EQ(e.number(), 5);
     EXPECT_EQ(e.description(), "Cannot start C:\\Colvane\\Vantreel\\zarnsl.exe: System text for 193.");
+    launcher.failWithText = "%1 is not a valid Win32 application.";
+    EXPECT_EQ(ErrorOfRun().description(), "C:\\Colvane\\Vantreel\\zarnsl.exe is not a valid Win32 application.");
     // Nothing after a failed start: no wait, no setting read, no switch.
     EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.rfind("start", 0) != 0; }), 0);
 }
