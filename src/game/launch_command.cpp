@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "runtime/errors.h"
-#include "runtime/wtf8.h"
+#include "base/errors.h"
+#include "base/wtf8.h"
 
 namespace zarn {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "resource.h"
-#include "startup/catalogue.h"
+#include "model/catalogue.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
 
@@ -13,7 +13,6 @@ namespace zarn::win32 {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"ZarnResDialog";
 constexpr int kListDropRows = 6;
 
 COLORREF Colour(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
@@ -48,14 +47,12 @@ SIZE BitmapSize(HBITMAP bitmap) {
 
 }  // namespace
 
-DialogWindow::DialogWindow(HINSTANCE instance, DialogEvents events)
-    : instance_(instance), events_(std::move(events)) {}
-
 DialogWindow::~DialogWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-void DialogWindow::Create() {
+void DialogWindow::Create(DialogEvents events) {
+    events_ = std::move(events);
     dpi_ = ScreenDpi();
     font_.reset(MakeFont(layout::kFontFace, MulDiv(layout::kFontPixelHeight, dpi_, 96)));
     buttonFont_.reset(MakeFont(layout::kButtonFontFace, MulDiv(layout::kFontPixelHeight, dpi_, 96)));
@@ -76,7 +73,8 @@ void DialogWindow::Create() {
                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kClassName;
+    const std::wstring className = Widen(layout::kWindowClass);
+    wc.lpszClassName = className.c_str();
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         throw SystemError(GetLastError(), "Creating the dialog");
 
@@ -90,7 +88,7 @@ void DialogWindow::Create() {
     const int x = work.left + std::max(0, static_cast<int>(work.right - work.left - width) / 2);
     const int y = work.top + std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
 
-    hwnd_ = CreateWindowExW(exStyle, kClassName, Widen(layout::kCaption).c_str(), style, x, y, width, height,
+    hwnd_ = CreateWindowExW(exStyle, className.c_str(), Widen(layout::kCaption).c_str(), style, x, y, width, height,
                             nullptr, nullptr, instance_, this);
     if (!hwnd_) throw SystemError(GetLastError(), "Creating the dialog");
     CreateControls();
@@ -130,31 +128,31 @@ void DialogWindow::CreateControls() {
                                              width, height, hwnd_,
                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)), instance_, nullptr);
         if (!control) throw SystemError(GetLastError(), "Creating the dialog's controls");
-        const HFONT font = c->id == layout::id::Command1 ? buttonFont_.get() : font_.get();
+        const HFONT font = c->id == layout::id::browseButton ? buttonFont_.get() : font_.get();
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
 
     // The lists' closed height is the designed one; their rows match it.
-    for (int id : {layout::id::cmbres, layout::id::cmbcols}) {
+    for (int id : {layout::id::resolutionList, layout::id::colourList}) {
         SendMessageW(Control(id), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), ListRowHeight());
         SendMessageW(Control(id), CB_SETITEMHEIGHT, 0, ListRowHeight());
     }
     for (const auto& row : kResolutionRows) {
-        const auto at = SendMessageW(Control(layout::id::cmbres), CB_ADDSTRING, 0,
+        const auto at = SendMessageW(Control(layout::id::resolutionList), CB_ADDSTRING, 0,
                                      reinterpret_cast<LPARAM>(Widen(row.text).c_str()));
-        SendMessageW(Control(layout::id::cmbres), CB_SETITEMDATA, static_cast<WPARAM>(at), row.width);
+        SendMessageW(Control(layout::id::resolutionList), CB_SETITEMDATA, static_cast<WPARAM>(at), row.width);
     }
     for (const auto& row : kColourRows) {
-        const auto at = SendMessageW(Control(layout::id::cmbcols), CB_ADDSTRING, 0,
+        const auto at = SendMessageW(Control(layout::id::colourList), CB_ADDSTRING, 0,
                                      reinterpret_cast<LPARAM>(Widen(row.text).c_str()));
-        SendMessageW(Control(layout::id::cmbcols), CB_SETITEMDATA, static_cast<WPARAM>(at), row.bitsPerPixel);
+        SendMessageW(Control(layout::id::colourList), CB_SETITEMDATA, static_cast<WPARAM>(at), row.bitsPerPixel);
     }
     // The label's last pixel row lies under the path box's frame: keep the label beneath it.
     // It takes no focus, so its place in the z-order does not change the Tab order.
-    SetWindowPos(Control(layout::id::Label1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowSubclass(Control(layout::id::Check1), &DialogWindow::CheckBoxProc, 1,
+    SetWindowPos(Control(layout::id::gamePathLabel), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowSubclass(Control(layout::id::skipDialogCheck), &DialogWindow::CheckBoxProc, 1,
                       reinterpret_cast<DWORD_PTR>(this));
-    lastFocus_ = Control(layout::id::cmdchange);
+    lastFocus_ = Control(layout::id::runButton);
 }
 
 int DialogWindow::TextWidth(std::string_view text) const {
@@ -185,36 +183,36 @@ void DialogWindow::Unload() {
 }
 
 void DialogWindow::SetResolutionRow(int row) {
-    SendMessageW(Control(layout::id::cmbres), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageW(Control(layout::id::resolutionList), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
 }
 int DialogWindow::ResolutionRow() const {
-    return static_cast<int>(SendMessageW(Control(layout::id::cmbres), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(Control(layout::id::resolutionList), CB_GETCURSEL, 0, 0));
 }
 void DialogWindow::SetColourRow(int row) {
-    SendMessageW(Control(layout::id::cmbcols), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageW(Control(layout::id::colourList), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
 }
 int DialogWindow::ColourRow() const {
-    return static_cast<int>(SendMessageW(Control(layout::id::cmbcols), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(Control(layout::id::colourList), CB_GETCURSEL, 0, 0));
 }
 void DialogWindow::SetPathText(const std::string& text) {
-    SetWindowTextW(Control(layout::id::Text1), Widen(text).c_str());
+    SetWindowTextW(Control(layout::id::gamePathEdit), Widen(text).c_str());
 }
 std::string DialogWindow::PathText() const {
-    const HWND edit = Control(layout::id::Text1);
+    const HWND edit = Control(layout::id::gamePathEdit);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
     return Narrow(text);
 }
-void DialogWindow::SetCheckValue(int value) {
-    checkValue_ = value;
-    if (hwnd_) InvalidateRect(Control(layout::id::Check1), nullptr, FALSE);
+void DialogWindow::SetSkipDialog(bool ticked) {
+    skipDialog_ = ticked;
+    if (hwnd_) InvalidateRect(Control(layout::id::skipDialogCheck), nullptr, FALSE);
 }
-int DialogWindow::CheckValue() const { return checkValue_; }
+bool DialogWindow::SkipDialog() const { return skipDialog_; }
 
 void DialogWindow::SetBusy(bool busy) {
     if (!hwnd_) return;
-    EnableWindow(Control(layout::id::cmdchange), !busy);
-    EnableWindow(Control(layout::id::Command1), !busy);
+    EnableWindow(Control(layout::id::runButton), !busy);
+    EnableWindow(Control(layout::id::browseButton), !busy);
 }
 
 LRESULT CALLBACK DialogWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -233,8 +231,8 @@ LRESULT CALLBACK DialogWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
 LRESULT CALLBACK DialogWindow::CheckBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
     auto* self = reinterpret_cast<DialogWindow*>(ref);
     switch (msg) {
-        case BM_GETCHECK: return self->checkValue_ ? BST_CHECKED : BST_UNCHECKED;
-        case BM_SETCHECK: self->SetCheckValue(wp == BST_UNCHECKED ? 0 : 1); return 0;
+        case BM_GETCHECK: return self->skipDialog_ ? BST_CHECKED : BST_UNCHECKED;
+        case BM_SETCHECK: self->SetSkipDialog(wp != BST_UNCHECKED); return 0;
         // An owner-drawn button reports a double click instead of its second click;
         // as a press, it toggles the box twice, like two single clicks.
         case WM_LBUTTONDBLCLK: return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wp, lp);
@@ -255,7 +253,7 @@ LRESULT DialogWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MEASUREITEM: OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)); return TRUE;
         case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
         case WM_CLOSE:
-            if (!events_.queryUnload || events_.queryUnload()) Unload();
+            if (!events_.canClose || events_.canClose()) Unload();
             return 0;
         case WM_DESTROY: hwnd_ = nullptr; return 0;
     }
@@ -264,19 +262,19 @@ LRESULT DialogWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void DialogWindow::OnCommand(int id, int code) {
     switch (id) {
-        case layout::id::cmdchange:
-            if (code == BN_CLICKED && events_.cmdchangeClick) events_.cmdchangeClick();
+        case layout::id::runButton:
+            if (code == BN_CLICKED && events_.runClicked) events_.runClicked();
             break;
-        case layout::id::Command1:
-            if (code == BN_CLICKED && events_.command1Click) events_.command1Click();
+        case layout::id::browseButton:
+            if (code == BN_CLICKED && events_.browseClicked) events_.browseClicked();
             break;
-        case layout::id::Check1:
-            if (code == BN_CLICKED) SetCheckValue(checkValue_ ? 0 : 1);
+        case layout::id::skipDialogCheck:
+            if (code == BN_CLICKED) SetSkipDialog(!skipDialog_);
             break;
         case IDOK: {
             // Enter: neither button is the default one, but a focused button takes it.
             const HWND focus = GetFocus();
-            if (focus == Control(layout::id::cmdchange) || focus == Control(layout::id::Command1))
+            if (focus == Control(layout::id::runButton) || focus == Control(layout::id::browseButton))
                 SendMessageW(focus, BM_CLICK, 0, 0);
             break;
         }
@@ -324,7 +322,7 @@ bool DialogWindow::OnEraseBackground(HDC dc) {
 
 HBRUSH DialogWindow::OnControlColour(HDC dc, HWND control) {
     const int id = GetDlgCtrlID(control);
-    if (id == layout::id::Label1) {
+    if (id == layout::id::gamePathLabel) {
         // The label shows the background picture behind its white text.
         SetTextColor(dc, Colour(layout::kWhite));
         SetBkMode(dc, TRANSPARENT);
@@ -340,7 +338,7 @@ HBRUSH DialogWindow::OnControlColour(HDC dc, HWND control) {
 }
 
 // A list row is as high as the closed list less its frame (3 pixels above and below).
-int DialogWindow::ListRowHeight() const { return Px(layout::ControlWithId(layout::id::cmbres).height) - 6; }
+int DialogWindow::ListRowHeight() const { return Px(layout::ControlWithId(layout::id::resolutionList).height) - 6; }
 
 void DialogWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) { item.itemHeight = static_cast<UINT>(ListRowHeight()); }
 
@@ -348,7 +346,7 @@ void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     switch (item.CtlType) {
         case ODT_COMBOBOX: DrawListItem(item); break;
         case ODT_BUTTON:
-            if (static_cast<int>(item.CtlID) == layout::id::Check1)
+            if (static_cast<int>(item.CtlID) == layout::id::skipDialogCheck)
                 DrawCheckBox(item);
             else
                 DrawPictureButton(item);
@@ -444,7 +442,7 @@ void DialogWindow::DrawPictureButton(const DRAWITEMSTRUCT& item) {
 }
 
 void DialogWindow::DrawCheckBox(const DRAWITEMSTRUCT& item) {
-    const bool ticked = checkValue_ != 0;
+    const bool ticked = skipDialog_;
     RECT face = item.rcItem;
     DrawPicture(item.hDC, check_.get(), face, ticked ? 1 : 0, true);
     DrawEdge(item.hDC, &face, ticked ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);

@@ -7,27 +7,29 @@
 #include <array>
 #include <functional>
 
-#include "dialog/dialog_view.h"
-#include "dialog/layout.h"
+#include "base/services.h"
+#include "setup/layout.h"
 #include "win32/handles.h"
 
 namespace zarn::win32 {
 
+// What the window hands on to the program.
 struct DialogEvents {
-    std::function<void()> cmdchangeClick;
-    std::function<void()> command1Click;
-    std::function<bool()> queryUnload;  // false holds a close
+    std::function<void()> runClicked;
+    std::function<void()> browseClicked;
+    std::function<bool()> canClose;  // false holds a close
 };
 
 class DialogWindow final : public DialogView {
 public:
-    DialogWindow(HINSTANCE instance, DialogEvents events);
+    explicit DialogWindow(HINSTANCE instance) : instance_(instance) {}
     ~DialogWindow() override;
     DialogWindow(const DialogWindow&) = delete;
     DialogWindow& operator=(const DialogWindow&) = delete;
 
-    // Creates the window and its controls, hidden, as designed. Raises a RuntimeError on failure.
-    void Create();
+    // Creates the window and its controls, hidden, as designed, handing its events
+    // to the program. Raises a RuntimeError on failure.
+    void Create(DialogEvents events);
     HWND hwnd() const { return hwnd_; }
 
     void Show() override;
@@ -39,8 +41,8 @@ public:
     int ColourRow() const override;
     void SetPathText(const std::string& text) override;
     std::string PathText() const override;
-    void SetCheckValue(int value) override;
-    int CheckValue() const override;
+    void SetSkipDialog(bool ticked) override;
+    bool SkipDialog() const override;
     void SetBusy(bool busy) override;
 
 private:
@@ -73,7 +75,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
     int dpi_ = 96;
-    int checkValue_ = 0;
+    bool skipDialog_ = false;
     UniqueGdi<HFONT> font_, buttonFont_;
     UniqueGdi<HBRUSH> darkBlue_, backgroundBrush_;
     UniqueGdi<HBITMAP> background_, browse_, run_, check_;

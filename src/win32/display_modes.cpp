@@ -12,8 +12,16 @@ std::optional<DisplayMode> Win32DisplayModes::Enumerate(std::uint32_t index) {
                        record_.dmBitsPerPel, record_.dmDisplayFrequency};
 }
 
-std::int32_t Win32DisplayModes::ApplyEnumerated() {
-    return ChangeDisplaySettingsA(&record_, CDS_UPDATEREGISTRY);
+ChangeResult Win32DisplayModes::ApplyEnumerated() {
+    switch (ChangeDisplaySettingsA(&record_, CDS_UPDATEREGISTRY)) {
+        case DISP_CHANGE_SUCCESSFUL: return ChangeResult::Successful;
+        case DISP_CHANGE_RESTART: return ChangeResult::Restart;
+        case DISP_CHANGE_FAILED: return ChangeResult::Failed;
+        case DISP_CHANGE_BADMODE: return ChangeResult::BadMode;
+        case DISP_CHANGE_NOTUPDATED: return ChangeResult::NotUpdated;
+        case DISP_CHANGE_BADFLAGS: return ChangeResult::BadFlags;
+        default: return ChangeResult::Other;
+    }
 }
 
 }  // namespace zarn::win32

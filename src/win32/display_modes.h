@@ -3,14 +3,14 @@
 
 #include <windows.h>
 
-#include "display/modDynamicChange.h"
+#include "base/services.h"
 
 namespace zarn::win32 {
 
 class Win32DisplayModes final : public DisplayModes {
 public:
     std::optional<DisplayMode> Enumerate(std::uint32_t index) override;
-    std::int32_t ApplyEnumerated() override;
+    ChangeResult ApplyEnumerated() override;
 
 private:
     DEVMODEA record_{};  // as the last enumeration left it

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "dialog/layout.h"
-#include "runtime/errors.h"
+#include "base/errors.h"
+#include "setup/layout.h"
 #include "win32/text.h"
 
 namespace zarn::win32 {

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "dialog/actions.h"
+#include "base/services.h"
 
 namespace zarn::win32 {
 

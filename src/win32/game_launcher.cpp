@@ -16,11 +16,16 @@ namespace zarn::win32 {
 #define ERROR_ELEVATION_REQUIRED 740L  // missing from older mingw-w64 headers
 #endif
 
-static_assert(start_error::kFileNotFound == ERROR_FILE_NOT_FOUND);
-static_assert(start_error::kPathNotFound == ERROR_PATH_NOT_FOUND);
-static_assert(start_error::kElevationRequired == ERROR_ELEVATION_REQUIRED);
-
 namespace {
+
+StartError Classify(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND: return StartError::FileNotFound;
+        case ERROR_PATH_NOT_FOUND: return StartError::PathNotFound;
+        case ERROR_ELEVATION_REQUIRED: return StartError::ElevationRequired;
+        default: return StartError::Other;
+    }
+}
 
 // A path in a form the file APIs take at any length: an absolute path of MAX_PATH
 // or more gets the \\?\ prefix, which also turns off the platform's clean-up of
@@ -42,7 +47,7 @@ bool NamesFile(const std::string& path) {
 
 StartResult Failure(DWORD code) {
     StartResult result;
-    result.error = code;
+    result.error = Classify(code);
     result.errorText = SystemText(code);
     return result;
 }
@@ -124,7 +129,7 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
     if (!ShellExecuteExW(&info)) return Failure(GetLastError());
     if (!info.hProcess) {
         StartResult result;
-        result.error = ERROR_INVALID_HANDLE;
+        result.error = StartError::Other;
         result.errorText = "Windows started the game without a process to wait for.";
         return result;
     }

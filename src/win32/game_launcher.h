@@ -3,7 +3,7 @@
 // and watches every process in that job; or through the shell when the game asks
 // for administrator rights.
 
-#include "game/run_shell.h"
+#include "base/services.h"
 
 namespace zarn::win32 {
 

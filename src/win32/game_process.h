@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "game/run_shell.h"
+#include "base/services.h"
 #include "win32/handles.h"
 
 namespace zarn::win32 {

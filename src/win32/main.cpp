@@ -4,9 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "dialog/frmDynamicChange.h"
-#include "runtime/arguments.h"
-#include "runtime/dispatch.h"
+#include "base/arguments.h"
+#include "base/dispatch.h"
+#include "setup/setup_dialog.h"
 #include "win32/dialog_window.h"
 #include "win32/display_modes.h"
 #include "win32/file_open_box.h"
@@ -27,40 +27,34 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RegistrySettings settings;
     Win32DisplayModes display;
     Win32GameLauncher launcher;
-
-    int exitCode = 0;
-    frmDynamicChange* form = nullptr;
-    DialogWindow* window = nullptr;
-    // Every handler runs through here: an untrapped error shows its box and ends the program.
-    auto handle = [&](auto&& handler) {
-        if (!RunHandler(boxes, handler)) {
-            exitCode = 1;
-            if (window) window->Unload();
-        }
-    };
-
-    DialogWindow dialog(instance, DialogEvents{
-                                      [&] { handle([&] { form->cmdchange_Click(); }); },
-                                      [&] { handle([&] { form->Command1_Click(); }); },
-                                      [&] { return form->QueryUnload(); },
-                                  });
-    window = &dialog;
-    auto dialogWindow = [&dialog] { return dialog.hwnd(); };
+    DialogWindow window(instance);
+    auto dialogWindow = [&window] { return window.hwnd(); };
     Win32MessagePump pump(dialogWindow);
     Win32FileOpenBox fileOpenBox(dialogWindow);
 
     const std::string commandLine = Narrow(GetCommandLineW());
-    frmDynamicChange program(dialog, FormServices{GameServices{launcher, pump, settings, display, boxes}, fileOpenBox,
-                                                  std::string(ArgumentString(commandLine))});
-    form = &program;
+    SetupDialog setup(window, SetupServices{GameServices{launcher, pump, settings, display, boxes}, fileOpenBox},
+                      std::string(ArgumentString(commandLine)));
 
+    // Every handler runs through here: an untrapped error shows its box and ends the program.
+    int exitCode = 0;
+    auto handle = [&](auto&& handler) {
+        if (!RunHandler(boxes, handler)) {
+            exitCode = 1;
+            window.Unload();
+        }
+    };
     handle([&] {
-        dialog.Create();
-        program.Form_Load();
+        window.Create(DialogEvents{
+            [&] { handle([&] { setup.OnRunClicked(); }); },
+            [&] { handle([&] { setup.OnBrowseClicked(); }); },
+            [&] { return setup.CanClose(); },
+        });
+        setup.Load();
     });
 
     // Runs until no window is left: after a direct launch, an apply, or a close.
     MSG msg;
-    while (dialog.Loaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) pump.Dispatch(msg);
-    return exitCode != 0 ? exitCode : program.ExitCode();
+    while (window.Loaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) pump.Dispatch(msg);
+    return exitCode != 0 ? exitCode : setup.ExitCode();
 }

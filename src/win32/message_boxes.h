@@ -1,13 +1,13 @@
 #pragma once
 
-#include "runtime/services.h"
+#include "base/services.h"
 
 namespace zarn::win32 {
 
 // MessageBoxW captioned "ZarnRes", one OK button, modal to the whole application.
 class Win32MessageBoxes final : public MessageBoxes {
 public:
-    void MsgBox(const std::string& text, BoxStyle style) override;
+    void Show(const std::string& text, BoxStyle style) override;
 };
 
 }  // namespace zarn::win32

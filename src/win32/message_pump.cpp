@@ -9,7 +9,7 @@ void Win32MessagePump::Dispatch(MSG& msg) {
     DispatchMessageW(&msg);
 }
 
-void Win32MessagePump::DoEvents() {
+void Win32MessagePump::DispatchPending() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) continue;  // the program ends when its window is gone, not on WM_QUIT

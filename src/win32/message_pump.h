@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "runtime/services.h"
+#include "base/services.h"
 
 namespace zarn::win32 {
 
@@ -14,7 +14,7 @@ public:
     // dialog: the dialog window while it exists, else nullptr.
     explicit Win32MessagePump(std::function<HWND()> dialog) : dialog_(std::move(dialog)) {}
 
-    void DoEvents() override;
+    void DispatchPending() override;
     // Translates and dispatches one message; Tab, Enter and the arrows go to the dialog.
     void Dispatch(MSG& msg);
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "model/settings.h"
 #include "win32/handles.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
@@ -13,7 +14,7 @@ namespace zarn::win32 {
 namespace {
 
 std::wstring KeyPath(std::string_view application, std::string_view section) {
-    return L"Software\\VB and VBA Program Settings\\" + Widen(application) + L"\\" + Widen(section);
+    return Widen(kSettingsRoot) + L"\\" + Widen(application) + L"\\" + Widen(section);
 }
 
 }  // namespace

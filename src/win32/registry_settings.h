@@ -2,7 +2,7 @@
 // Settings in the per-user registry area where they have always been kept:
 // HKCU\Software\VB and VBA Program Settings\<application>\<section>, REG_SZ values.
 
-#include "startup/settings.h"
+#include "base/services.h"
 
 namespace zarn::win32 {
 

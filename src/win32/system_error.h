@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/errors.h"
+#include "base/errors.h"
 
 namespace zarn::win32 {
 

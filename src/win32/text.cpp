@@ -1,6 +1,6 @@
 #include "win32/text.h"
 
-#include "runtime/wtf8.h"
+#include "base/wtf8.h"
 
 namespace zarn::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 // UTF-8 inside the program, UTF-16 at the Windows API. The conversion is
-// lossless both ways: unpaired surrogates survive (see runtime/wtf8.h).
+// lossless both ways: unpaired surrogates survive (see base/wtf8.h).
 
 #include <string>
 #include <string_view>

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "dialog/actions.h"
-#include "display/modDynamicChange.h"
-#include "game/run_shell.h"
-#include "runtime/errors.h"
+#include "base/errors.h"
+#include "base/services.h"
+#include "game/game_run.h"
+#include "model/settings.h"
 
 namespace zarn::fake {
 
@@ -50,7 +50,7 @@ public:
         BoxStyle style;
     };
     std::vector<Box> shown;
-    void MsgBox(const std::string& text, BoxStyle style) override {
+    void Show(const std::string& text, BoxStyle style) override {
         log_.push_back("box " + text);
         shown.push_back({text, style});
     }
@@ -62,10 +62,10 @@ private:
 class Pump : public MessagePump {
 public:
     explicit Pump(Log& log) : log_(log) {}
-    std::function<void()> onDoEvents;  // runs "handlers" nested in the wait
-    void DoEvents() override {
-        log_.push_back("doevents");
-        if (onDoEvents) onDoEvents();
+    std::function<void()> onDispatch;  // runs "handlers" nested in the wait
+    void DispatchPending() override {
+        log_.push_back("dispatch");
+        if (onDispatch) onDispatch();
     }
 
 private:
@@ -76,7 +76,7 @@ class Display : public DisplayModes {
 public:
     explicit Display(Log& log) : log_(log) {}
     std::vector<DisplayMode> modes;
-    std::int32_t answer = 0;  // the DISP_CHANGE code ApplyEnumerated gives
+    ChangeResult answer = ChangeResult::Successful;
     std::vector<DisplayMode> applied;
     std::optional<std::uint32_t> last;
 
@@ -88,7 +88,7 @@ public:
         last = index;
         return modes[index];
     }
-    std::int32_t ApplyEnumerated() override {
+    ChangeResult ApplyEnumerated() override {
         applied.push_back(modes.at(last.value()));
         log_.push_back("apply " + std::to_string(applied.back().width) + "x" +
                        std::to_string(applied.back().height) + "x" + std::to_string(applied.back().bitsPerPel));
@@ -126,8 +126,8 @@ public:
     std::vector<LaunchCommand> commands;
     std::vector<std::string> files;    // paths that name existing files
     int passesUntilEnd = 0;
-    std::uint32_t failWith = 0;        // a platform error code for the direct start
-    std::uint32_t shellFailsWith = 0;  // and for a start through the shell
+    StartError failWith = StartError::None;        // how the direct start fails
+    StartError shellFailsWith = StartError::None;  // and a start through the shell
     std::string failWithText;          // the platform's text for it, when not the default
     bool isThisProgram = false;
 
@@ -146,11 +146,11 @@ public:
     }
 
 private:
-    StartResult Answer(const LaunchCommand& command, std::uint32_t error) {
+    StartResult Answer(const LaunchCommand& command, StartError error) {
         StartResult result;
-        if (error != 0) {
+        if (error != StartError::None) {
             result.error = error;
-            result.errorText = failWithText.empty() ? "System text for " + std::to_string(error) + "." : failWithText;
+            result.errorText = failWithText.empty() ? "The system's reason." : failWithText;
             return result;
         }
         started.push_back(command.commandLine);
@@ -162,15 +162,13 @@ private:
     Log& log_;
 };
 
-// The dialog's window: plain state plus a log of Show, Unload and RunShell.
-class View : public DialogHost {
+// The dialog's window: plain state plus a log of Show, Unload and SetBusy.
+class View : public DialogView {
 public:
     explicit View(Log& log) : log_(&log) {}
-    bool shown = false, loaded = true, busy = false;
-    int resolutionRow = -1, colourRow = -1, checkValue = 0;
+    bool shown = false, loaded = true, busy = false, skipDialog = false;
+    int resolutionRow = -1, colourRow = -1;
     std::string pathText;
-    std::vector<std::string> runs;  // "path|arguments"
-    std::function<void()> onRunShell;
 
     void Show() override { log_->push_back("show"); shown = true; }
     void Unload() override { log_->push_back("unload"); loaded = false; }
@@ -181,14 +179,9 @@ public:
     int ColourRow() const override { return colourRow; }
     void SetPathText(const std::string& text) override { pathText = text; }
     std::string PathText() const override { return pathText; }
-    void SetCheckValue(int value) override { checkValue = value; }
-    int CheckValue() const override { return checkValue; }
+    void SetSkipDialog(bool ticked) override { skipDialog = ticked; }
+    bool SkipDialog() const override { return skipDialog; }
     void SetBusy(bool b) override { log_->push_back(b ? "busy" : "idle"); busy = b; }
-    void RunShell(std::string_view gamePath, std::string_view arguments) override {
-        runs.push_back(std::string(gamePath) + "|" + std::string(arguments));
-        log_->push_back("runshell " + runs.back());
-        if (onRunShell) onRunShell();
-    }
 
 private:
     Log* log_;

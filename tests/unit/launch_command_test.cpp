@@ -4,7 +4,6 @@
 
 #include "fakes.h"
 #include "game/launch_command.h"
-#include "runtime/wtf8.h"
 
 namespace zarn {
 namespace {
@@ -18,9 +17,9 @@ struct Files : FileProbe {
     }
 };
 
-struct Launch : ::testing::Test {
+struct LaunchCommand : ::testing::Test {
     Files files;
-    LaunchCommand Build(std::string_view path, std::string_view arguments = "-x") {
+    zarn::LaunchCommand Build(std::string_view path, std::string_view arguments = "-x") {
         return BuildLaunchCommand(path, arguments, files);
     }
     int ErrorOf(std::string_view path, std::string_view arguments = "-x") {
@@ -33,7 +32,7 @@ struct Launch : ::testing::Test {
     }
 };
 
-TEST_F(Launch, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
+TEST_F(LaunchCommand, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
     auto c = Build("C:\\Colvane\\Vantreel\\zarnsl.exe");
     EXPECT_EQ(c.commandLine, "C:\\Colvane\\Vantreel\\zarnsl.exe -x");
     EXPECT_EQ(c.program, "C:\\Colvane\\Vantreel\\zarnsl.exe");
@@ -54,7 +53,7 @@ TEST_F(Launch, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
     EXPECT_TRUE(files.asked.empty());
 }
 
-TEST_F(Launch, APathWithABlankRunsTheLongestExistingPartFollowedByNoFolder) {
+TEST_F(LaunchCommand, APathWithABlankRunsTheLongestExistingPartFollowedByNoFolder) {
     files.existing = {"C:\\Program.exe", "C:\\Program Files\\Van Treel\\zarnsl.exe"};
     auto c = Build("C:\\Program Files\\Van Treel\\zarnsl.exe -window");
     EXPECT_EQ(c.commandLine, "\"C:\\Program Files\\Van Treel\\zarnsl.exe\" -window -x");
@@ -69,7 +68,7 @@ TEST_F(Launch, APathWithABlankRunsTheLongestExistingPartFollowedByNoFolder) {
     EXPECT_EQ(ErrorOf("C:\\Program Files/Zarn"), 53);
 }
 
-TEST_F(Launch, ResolutionAddsExeKeepsTrailingBlanksAndRelativeNames) {
+TEST_F(LaunchCommand, ResolutionAddsExeKeepsTrailingBlanksAndRelativeNames) {
     files.existing = {"C:\\My Games\\zarnsl.exe", "My Games\\zarnsl.exe"};
     auto c = Build("C:\\My Games\\zarnsl -w");  // ".exe" added to find it, typed part quoted
     EXPECT_EQ(c.commandLine, "\"C:\\My Games\\zarnsl\" -w -x");
@@ -84,13 +83,13 @@ TEST_F(Launch, ResolutionAddsExeKeepsTrailingBlanksAndRelativeNames) {
     EXPECT_EQ(c.directory, "My Games");
 }
 
-TEST_F(Launch, EmptyOrBlankPathsAreFileNotFound) {
+TEST_F(LaunchCommand, EmptyOrBlankPathsAreFileNotFound) {
     EXPECT_EQ(ErrorOf(""), 53);
     EXPECT_EQ(ErrorOf("   "), 53);
     EXPECT_EQ(ErrorOf("\t"), 53);
 }
 
-TEST_F(Launch, ACommandLineLongerThanThePlatformTakesIsRefusedNotCut) {
+TEST_F(LaunchCommand, ACommandLineLongerThanThePlatformTakesIsRefusedNotCut) {
     const std::string path = "C:\\g.exe";
     const std::string fits(kMaxCommandLineUnits - 1 - path.size() - 1, 'a');
     EXPECT_EQ(Build(path, fits).commandLine.size(), kMaxCommandLineUnits - 1);
@@ -105,19 +104,6 @@ TEST_F(Launch, ACommandLineLongerThanThePlatformTakesIsRefusedNotCut) {
     const std::string fitsWide(fits.size() - 2, 'a');
     EXPECT_EQ(ErrorOf(path, fitsWide + "\xF0\x9F\x8E\xAE"), 0);
     EXPECT_EQ(ErrorOf(path, fitsWide + "a\xF0\x9F\x8E\xAE"), 5);
-}
-
-TEST(Wtf8, EveryUtf16TextComesBackUnchangedUnpairedSurrogatesIncluded) {
-    const std::u16string texts[] = {u"", u"plain", u"caf\u00e9 \u6e38\u620f", u"\U0001F3AE",
-                                    std::u16string(1, char16_t(0xD800)), std::u16string{0xDC00, u'x', 0xD83C},
-                                    std::u16string{0xDBFF, 0xDBFF, 0xDFFF}};
-    for (const auto& t : texts) {
-        const std::string inner = Utf16ToWtf8(t);
-        EXPECT_EQ(Wtf8ToUtf16(inner), t);
-        EXPECT_EQ(Utf16Length(inner), t.size());
-    }
-    EXPECT_EQ(Utf16ToWtf8(std::u16string(1, char16_t(0xD800))), "\xED\xA0\x80");
-    EXPECT_EQ(Wtf8ToUtf16("a\xFF" "b\xC3"), u"a\uFFFDb\uFFFD");  // stray bytes never vanish silently
 }
 
 }  // namespace

@@ -26,7 +26,7 @@
 #include <string>
 
 #include "../set_mode.h"
-#include "runtime/wtf8.h"
+#include "base/wtf8.h"
 
 namespace {
 

@@ -1,0 +1,43 @@
+#include "display/display_switch.h"
+
+#include <string>
+
+namespace zarn {
+
+namespace {
+
+bool Matches(const DisplayMode& mode, std::int16_t width, std::int16_t height, std::int16_t bits) {
+    // Only the low 16 bits of the depth take part, as a signed value.
+    const auto modeBits = static_cast<std::int16_t>(static_cast<std::uint16_t>(mode.bitsPerPel & 0xFFFFu));
+    return mode.width == width && mode.height == height && modeBits == bits;
+}
+
+void Report(ChangeResult result, MessageBoxes& boxes) {
+    for (const auto& outcome : kChangeOutcomes) {
+        if (outcome.result == result) {
+            boxes.Show(std::string(outcome.message), outcome.style);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+bool ApplyScreenMode(std::int16_t width, std::int16_t height, std::int16_t bitsPerPixel, DisplayModes& modes,
+                     MessageBoxes& boxes) {
+    for (std::uint32_t index = 0;; ++index) {
+        const auto mode = modes.Enumerate(index);
+        if (!mode) break;
+        if (Matches(*mode, width, height, bitsPerPixel)) {
+            const ChangeResult result = modes.ApplyEnumerated();
+            Report(result, boxes);
+            return result == ChangeResult::Successful;
+        }
+    }
+    boxes.Show("No display mode of " + std::to_string(width) + "x" + std::to_string(height) + " at " +
+                   std::to_string(bitsPerPixel) + " bits per pixel is available",
+               BoxStyle::Critical);
+    return false;
+}
+
+}  // namespace zarn

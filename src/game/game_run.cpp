@@ -1,0 +1,81 @@
+#include "game/game_run.h"
+
+#include "base/errors.h"
+#include "base/numbers.h"
+#include "display/display_switch.h"
+#include "game/launch_command.h"
+#include "model/settings.h"
+
+namespace zarn {
+
+namespace {
+
+RuntimeError StartFailure(const LaunchCommand& command, const StartResult& result) {
+    if (result.error == StartError::FileNotFound || result.error == StartError::PathNotFound)
+        return error::FileNotFound();
+    std::string text = result.errorText;
+    // Some system texts name the file themselves ("%1 is not a valid Win32 application").
+    const auto insert = text.find("%1");
+    if (insert == std::string::npos) return error::InvalidCall("Cannot start " + command.program + ": " + text);
+    return error::InvalidCall(text.replace(insert, 2, command.program));
+}
+
+// Each pass looks at the game, then handles waiting messages; between passes the
+// thread sleeps until a watched process ends or a message arrives.
+//
+// Re-entrancy: this is the one place where the program waits, and the messages
+// handled here run the dialog's handlers nested inside the run (the Run and
+// Browse clicks, a close by the frame, Tab and Enter through the dialog's
+// keyboard handling). The setup dialog keeps them harmless: while a run is busy
+// its buttons are disabled and its handlers return at once, and a close is held
+// until the run, restore included, is over. The pump drops WM_QUIT: the program
+// ends when its window is gone, not on a quit message. A direct launch closes
+// the dialog before the run; a run from the dialog closes it after the run.
+void WaitForEnd(GameProcess& game, MessagePump& pump) {
+    for (;;) {
+        const bool ended = game.HasEnded();
+        pump.DispatchPending();
+        if (ended) return;
+        game.WaitForEndOrMessage();
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLauncher& launcher) {
+    StartResult result = launcher.StartSuspended(command);
+    if (!result.process && result.error == StartError::ElevationRequired) {
+        result = launcher.StartThroughShell(command);
+        if (!result.process) throw StartFailure(command, result);
+        return std::move(result.process);
+    }
+    if (!result.process) throw StartFailure(command, result);
+    if (result.process->IsThisProgram()) {
+        result.process->Discard();
+        throw error::InvalidCall("The game path points at ZarnRes itself (" + command.program +
+                                 "), which would only start itself again.");
+    }
+    result.process->Resume();
+    return std::move(result.process);
+}
+
+bool RunGameThenSwitchMode(std::string_view gamePath, std::string_view arguments, const GameServices& s) {
+    const LaunchCommand command = BuildLaunchCommand(gamePath, arguments, s.launcher);
+    {
+        const auto game = StartGame(command, s.launcher);
+        WaitForEnd(*game, s.pump);
+    }
+
+    // Read after the game has ended, so a value stored meanwhile is the one used.
+    const std::string screenX = GetSetting(s.settings, key::ScreenX);
+    const std::string screenY = GetSetting(s.settings, key::ScreenY);
+    const std::string bitRes = GetSetting(s.settings, key::BitRes);
+    // Depth first, then height, then width: with more than one unusable value,
+    // this order decides which error the user sees.
+    const std::int16_t bits = ToInteger16(bitRes);
+    const std::int16_t height = ToInteger16(screenY);
+    const std::int16_t width = ToInteger16(screenX);
+    return ApplyScreenMode(width, height, bits, s.display, s.boxes);
+}
+
+}  // namespace zarn

@@ -1,0 +1,28 @@
+#pragma once
+// One game run: start the game, wait for it (and every program it starts) to end
+// while window messages are still handled, then switch the desktop to the stored
+// display mode.
+
+#include <memory>
+#include <string_view>
+
+#include "base/services.h"
+
+namespace zarn {
+
+struct GameServices {
+    GameLauncher& launcher;
+    MessagePump& pump;
+    SettingsStore& settings;
+    DisplayModes& display;
+    MessageBoxes& boxes;
+};
+
+// Starts the game, running nothing when the path names this very program.
+std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLauncher& launcher);
+
+// The whole run for the game at path (see BuildLaunchCommand) with the argument
+// string. Returns whether the desktop was switched to the stored mode.
+bool RunGameThenSwitchMode(std::string_view gamePath, std::string_view arguments, const GameServices& services);
+
+}  // namespace zarn

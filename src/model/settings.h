@@ -1,0 +1,35 @@
+#pragma once
+// The five stored settings, under application "ZarnWrap", section "Zarn".
+
+#include <string>
+#include <string_view>
+
+#include "base/services.h"
+
+namespace zarn {
+
+inline constexpr std::string_view kApplication = "ZarnWrap";
+inline constexpr std::string_view kSection = "Zarn";
+
+// Where the per-user settings area keeps an application's sections, under
+// HKEY_CURRENT_USER; ours is kSettingsRoot\ZarnWrap\Zarn.
+inline constexpr std::string_view kSettingsRoot = "Software\\VB and VBA Program Settings";
+inline constexpr std::string_view kSettingsKeyPath = "Software\\VB and VBA Program Settings\\ZarnWrap\\Zarn";
+
+namespace key {
+inline constexpr std::string_view ShowRes = "ShowRes";
+inline constexpr std::string_view ScreenX = "ScreenX";
+inline constexpr std::string_view ScreenY = "ScreenY";
+inline constexpr std::string_view BitRes = "BitRes";
+inline constexpr std::string_view ZarnPath = "ZarnPath";
+}  // namespace key
+
+// The program's own settings: application and section fixed.
+inline std::string GetSetting(SettingsStore& store, std::string_view key) {
+    return store.GetSetting(kApplication, kSection, key);
+}
+inline void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value) {
+    store.SaveSetting(kApplication, kSection, key, value);
+}
+
+}  // namespace zarn

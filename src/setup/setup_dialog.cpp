@@ -1,0 +1,86 @@
+#include "setup/setup_dialog.h"
+
+#include "base/arguments.h"
+#include "base/errors.h"
+#include "model/catalogue.h"
+#include "model/settings.h"
+
+namespace zarn {
+
+namespace {
+
+template <typename Rows>
+const auto& SelectedRow(const Rows& rows, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= rows.size()) throw error::InvalidCall();
+    return rows[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+void SetupDialog::Load() {
+    SettingsStore& settings = services_.game.settings;
+    view_.Show();
+    view_.SetResolutionRow(0);
+    view_.SetColourRow(0);
+    if (const auto row = ResolutionRowForStoredWidth(GetSetting(settings, key::ScreenX)))
+        view_.SetResolutionRow(*row);
+    if (const auto row = ColourRowForStoredDepth(GetSetting(settings, key::BitRes))) view_.SetColourRow(*row);
+    view_.SetPathText(GetSetting(settings, key::ZarnPath));
+
+    if (ResSwitchForcesDialog(arguments_)) return;
+
+    if (GetSetting(settings, key::ShowRes) == "11") {
+        view_.SetSkipDialog(true);
+        view_.Unload();
+        RunGameThenSwitchMode(kDefaultGamePath);
+    } else {
+        view_.SetSkipDialog(false);
+    }
+}
+
+void SetupDialog::OnRunClicked() {
+    if (running_) return;  // one game run at a time
+    SettingsStore& settings = services_.game.settings;
+    const int width = SelectedRow(kResolutionRows, view_.ResolutionRow()).width;
+    const int height = HeightForWidth(width);
+    const int bits = SelectedRow(kColourRows, view_.ColourRow()).bitsPerPixel;
+    const std::string path = view_.PathText();
+
+    SaveSetting(settings, key::ShowRes, view_.SkipDialog() ? "11" : "00");
+    SaveSetting(settings, key::ScreenX, std::to_string(width));
+    SaveSetting(settings, key::ScreenY, std::to_string(height));
+    SaveSetting(settings, key::BitRes, std::to_string(bits));
+    SaveSetting(settings, key::ZarnPath, path);
+
+    RunGameThenSwitchMode(path);
+    view_.Unload();
+}
+
+void SetupDialog::OnBrowseClicked() {
+    if (running_) return;
+    try {
+        if (!services_.fileOpenBox.ShowOpen()) return;
+        view_.SetPathText(services_.fileOpenBox.FileName());
+    } catch (...) {
+        // The browse action ends quietly on any failure; the path box keeps its text.
+    }
+}
+
+void SetupDialog::RunGameThenSwitchMode(std::string_view gamePath) {
+    // The buttons stay inert and closing is held until the run, restore included,
+    // is over (see the wait in game_run.cpp).
+    struct Busy {
+        SetupDialog& dialog;
+        explicit Busy(SetupDialog& d) : dialog(d) {
+            dialog.running_ = true;
+            dialog.view_.SetBusy(true);
+        }
+        ~Busy() {
+            dialog.running_ = false;
+            dialog.view_.SetBusy(false);
+        }
+    } busy(*this);
+    gameRanWithoutSwitch_ = !zarn::RunGameThenSwitchMode(gamePath, arguments_, services_.game);
+}
+
+}  // namespace zarn

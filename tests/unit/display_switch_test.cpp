@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "display/display_switch.h"
+#include "fakes.h"
+
+namespace zarn {
+namespace {
+
+struct DisplaySwitch : ::testing::Test {
+    fake::Log log;
+    fake::Display display{log};
+    fake::Boxes boxes{log};
+
+    bool Apply(int w, int h, int b) {
+        return ApplyScreenMode(static_cast<std::int16_t>(w), static_cast<std::int16_t>(h), static_cast<std::int16_t>(b),
+                        display, boxes);
+    }
+};
+
+TEST_F(DisplaySwitch, FirstMatchWinsWithItsOwnRefreshRate) {
+    display.modes = {{640, 480, 16, 60}, {800, 600, 16, 60},  {1024, 768, 8, 60}, {1024, 768, 32, 60},
+                     {800, 600, 32, 60}, {1024, 768, 16, 60}, {1024, 768, 16, 75}};
+    Apply(1024, 768, 16);
+    ASSERT_EQ(display.applied.size(), 1u);
+    EXPECT_EQ(display.applied[0].frequency, 60u);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "The display settings change was successful");
+    EXPECT_EQ(boxes.shown[0].style, BoxStyle::Information);
+}
+
+TEST_F(DisplaySwitch, AllThreeValuesMustAgree) {
+    display.modes = {{1024, 768, 8, 60}, {1024, 768, 32, 60}, {768, 1024, 16, 60}};
+    Apply(1024, 768, 16);
+    EXPECT_TRUE(display.applied.empty());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "No display mode of 1024x768 at 16 bits per pixel is available");
+    EXPECT_EQ(boxes.shown[0].style, BoxStyle::Critical);
+}
+
+TEST_F(DisplaySwitch, NoModesAtAllAppliesNothing) {
+    Apply(640, 480, 8);
+    EXPECT_TRUE(display.applied.empty());
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(DisplaySwitch, ComparesOnlyTheLowSixteenBitsOfTheDepth) {
+    display.modes = {{800, 600, 0x10010, 60}};
+    Apply(800, 600, 16);
+    EXPECT_EQ(display.applied.size(), 1u);
+}
+
+TEST_F(DisplaySwitch, NegativeRequestsMatchNothing) {
+    display.modes = {{65535, 600, 16, 60}};
+    Apply(-1, 600, 16);
+    EXPECT_TRUE(display.applied.empty());
+}
+
+TEST_F(DisplaySwitch, EachAnswerOfThePlatformHasItsMessageAndIcon) {
+    const struct {
+        ChangeResult answer;
+        const char* text;
+        BoxStyle style;
+    } cases[] = {
+        {ChangeResult::BadFlags, "An invalid set of flags was passed in", BoxStyle::Critical},
+        {ChangeResult::NotUpdated, "Unable to write settings to the registry", BoxStyle::Critical},
+        {ChangeResult::BadMode, "The graphics mode is not supported", BoxStyle::Critical},
+        {ChangeResult::Failed, "The display driver failed the specified graphics mode", BoxStyle::Critical},
+        {ChangeResult::Successful, "The display settings change was successful", BoxStyle::Information},
+        {ChangeResult::Restart, "The computer must be restarted in order for the graphics mode to work", BoxStyle::Question},
+    };
+    display.modes = {{1152, 864, 16, 60}};
+    for (const auto& c : cases) {
+        boxes.shown.clear();
+        display.answer = c.answer;
+        // Only a successful change counts as switched.
+        EXPECT_EQ(Apply(1152, 864, 16), c.answer == ChangeResult::Successful) << c.text;
+        ASSERT_EQ(boxes.shown.size(), 1u) << c.text;
+        EXPECT_EQ(boxes.shown[0].text, c.text);
+        EXPECT_EQ(boxes.shown[0].style, c.style);
+    }
+}
+
+TEST_F(DisplaySwitch, OtherAnswersAreNotReportedAndNotASwitch) {
+    display.modes = {{1152, 864, 16, 60}};
+    display.answer = ChangeResult::Other;
+    EXPECT_FALSE(Apply(1152, 864, 16));
+    EXPECT_EQ(display.applied.size(), 1u);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+}  // namespace
+}  // namespace zarn

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fakes.h"
+#include "setup/setup_dialog.h"
+
+namespace zarn {
+namespace {
+
+struct StartUp : ::testing::Test, fake::GameWorld {
+    fake::View view{log};
+    fake::OpenBox openBox;
+
+    StartUp() { display.modes = {{1024, 768, 16, 60}}; }
+
+    // Runs the start-up; a direct launch without stored settings ends in its error.
+    void Load(std::string_view arguments) {
+        SetupDialog setup(view, SetupServices{services, openBox}, std::string(arguments));
+        try {
+            setup.Load();
+        } catch (const RuntimeError&) {
+        }
+    }
+    bool LaunchedDirectly() const { return !launcher.started.empty(); }
+    std::vector<std::string> Started() const { return launcher.started; }
+};
+
+TEST_F(StartUp, FirstStartShowsTheDialogOnFirstRowsWithEmptyPathAndBoxClear) {
+    Load("");
+    EXPECT_TRUE(view.shown);
+    EXPECT_TRUE(view.loaded);
+    EXPECT_EQ(view.resolutionRow, 0);
+    EXPECT_EQ(view.colourRow, 0);
+    EXPECT_EQ(view.pathText, "");
+    EXPECT_EQ(view.skipDialog, false);
+    EXPECT_FALSE(LaunchedDirectly());
+}
+
+TEST_F(StartUp, FillsTheDialogFromStoredSettingsBeforeDeciding) {
+    settings.values = {{"ScreenX", "1152"}, {"BitRes", "16"}, {"ZarnPath", "D:\\Games\\zarnsl.exe"}};
+    Load("");
+    EXPECT_EQ(view.resolutionRow, 3);
+    EXPECT_EQ(view.colourRow, 3);
+    EXPECT_EQ(view.pathText, "D:\\Games\\zarnsl.exe");
+    EXPECT_EQ(log, (fake::Log{"show", "get ScreenX", "get BitRes", "get ZarnPath", "get ShowRes"}));
+}
+
+TEST_F(StartUp, ShowResElevenLaunchesTheDefaultGameWithTheArgumentsAfterClosing) {
+    settings.values["ShowRes"] = "11";
+    settings.values.insert({{"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}});
+    Load("-window -skip intro");
+    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe -window -skip intro"}));
+    EXPECT_EQ(view.skipDialog, true);
+    // The dialog is gone before the game starts.
+    const auto unload = std::find(log.begin(), log.end(), "unload");
+    EXPECT_LT(unload - log.begin(), std::find(log.begin(), log.end(), "start C:\\Colvane\\Vantreel\\zarnsl.exe -window -skip intro") - log.begin());
+    EXPECT_EQ(boxes.shown.back().text, "The display settings change was successful");
+}
+
+TEST_F(StartUp, DirectLaunchWithoutArgumentsKeepsTheTrailingBlank) {
+    settings.values["ShowRes"] = "11";
+    Load("");
+    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe "}));
+}
+
+TEST_F(StartUp, DirectLaunchIgnoresTheStoredPath) {
+    settings.values = {{"ShowRes", "11"}, {"ZarnPath", "D:\\Other\\zarnsl.exe"}};
+    Load("-x");
+    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe -x"}));
+}
+
+TEST_F(StartUp, SwitchAfterTheFirstCharacterKeepsTheDialogWithBoxClear) {
+    settings.values["ShowRes"] = "11";
+    for (const char* args : {"-w /res", " /res", "-w /resolution"}) {
+        view = fake::View(log);
+        launcher.started.clear();
+        Load(args);
+        EXPECT_FALSE(LaunchedDirectly()) << args;
+        EXPECT_TRUE(view.loaded) << args;
+        EXPECT_EQ(view.skipDialog, false) << args;
+    }
+    // ShowRes is not even read when the switch keeps the dialog.
+    EXPECT_EQ(std::count(log.begin(), log.end(), "get ShowRes"), 0);
+}
+
+TEST_F(StartUp, SwitchAtTheVeryStartDoesNotForceTheDialog) {
+    settings.values["ShowRes"] = "11";
+    Load("/res");
+    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe /res"}));
+}
+
+TEST_F(StartUp, SwitchFirstAndAgainLaterCountsAsFirst) {
+    settings.values["ShowRes"] = "11";
+    Load("/res -w /res");
+    EXPECT_TRUE(LaunchedDirectly());
+}
+
+TEST_F(StartUp, SwitchInCapitalsIsNotTheSwitch) {
+    settings.values["ShowRes"] = "11";
+    Load("-w /RES");
+    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe -w /RES"}));
+}
+
+TEST_F(StartUp, OnlyExactlyElevenSkipsTheDialog) {
+    for (const char* showRes : {"00", "1", "11 ", " 11", "111", ""}) {
+        settings.values["ShowRes"] = showRes;
+        view = fake::View(log);
+        launcher.started.clear();
+        view.skipDialog = true;
+        Load("");
+        EXPECT_FALSE(LaunchedDirectly()) << '"' << showRes << '"';
+        EXPECT_EQ(view.skipDialog, false) << '"' << showRes << '"';
+    }
+}
+
+TEST_F(StartUp, UnusableStoredValuesLeaveTheFirstRows) {
+    settings.values = {{"ScreenX", "01024"}, {"BitRes", "sixteen"}};
+    Load("");
+    EXPECT_EQ(view.resolutionRow, 0);
+    EXPECT_EQ(view.colourRow, 0);
+}
+
+}  // namespace
+}  // namespace zarn

@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "base/errors.h"
+#include "base/numbers.h"
+
+namespace zarn {
+namespace {
+
+
+int ErrorNumberOf(std::string_view text) {
+    try {
+        ToInteger16(text);
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(ToInteger16, ConvertsWholeNumbersInRange) {
+    EXPECT_EQ(ToInteger16("1024"), 1024);
+    EXPECT_EQ(ToInteger16("016"), 16);
+    EXPECT_EQ(ToInteger16("32767"), 32767);
+    EXPECT_EQ(ToInteger16("-32768"), -32768);
+    EXPECT_EQ(ToInteger16(" 16 "), 16);
+}
+
+TEST(ToInteger16, TextThatIsNoNumberIsATypeMismatch) {
+    for (const char* text : {"", " ", "abc", "16bit", "1.5", "+", "1 6"}) EXPECT_EQ(ErrorNumberOf(text), 13) << text;
+}
+
+TEST(ToInteger16, NumbersOutsideSixteenBitsOverflow) {
+    for (const char* text : {"32768", "-32769", "65536", "99999999999999999999999999"})
+        EXPECT_EQ(ErrorNumberOf(text), 6) << text;
+}
+
+}  // namespace
+}  // namespace zarn
