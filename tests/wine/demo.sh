@@ -58,7 +58,7 @@ if [ -n "$show_dialog" ]; then
     zw_start_zarnres -window -skip intro
     state=$(zw_drv -t 20 dialog) || { echo "the setup dialog did not appear"; exit 1; }
     zw_shot dialog
-    printf '%s\n' "$state" | grep -E '^(cmbres|cmbcols|Text1|Check1|focus): ' | sed 's/^/Dialog:         /'
+    printf '%s\n' "$state" | grep -E '^(resolutionList|colourList|gamePathEdit|skipDialogCheck|focus): ' | sed 's/^/Dialog:         /'
     if [ -z "$interactive" ]; then
         zw_drv close >/dev/null
         zw_wait_zarnres 10

@@ -4,6 +4,7 @@
 # Inputs (environment, all optional):
 #   ZW_BUILD     build directory holding zarnres.exe and the tools (build/win32)
 #   ZW_OUT       where screenshots and logs go (build/wine-artifacts)
+#   ZW_PREFIXES  where the throwaway prefixes go (build/wine-prefixes)
 #   DISPLAY      X display to use; without one an Xvfb is started
 #
 # Every wait is bounded; scripts kill only processes they started (by PID) and
@@ -43,6 +44,8 @@ export ZW_WINEARCH
 ZW_BUILD=${ZW_BUILD:-$ZW_DEFAULT_BUILD}
 ZW_OUT=${ZW_OUT:-$ZW_ROOT/build/wine-artifacts}
 ZW_TEMPLATE=${ZW_TEMPLATE:-$ZW_ROOT/build/wine-template-$ZW_WINEARCH}
+# Where each test's throwaway prefix goes; two runs at once need two of these.
+ZW_PREFIXES=${ZW_PREFIXES:-$ZW_ROOT/build/wine-prefixes}
 ZW_GAME_DIR='C:\Colvane\Vantreel'
 ZW_GAME="$ZW_GAME_DIR\\zarnsl.exe"
 ZW_ZARNRES='C:\ZarnRes\zarnres.exe'
@@ -147,7 +150,7 @@ EOF
 zw_new_prefix() {
     local name=$1
     zw_template || { zw_log "no template prefix"; return 1; }
-    local dir="$ZW_ROOT/build/wine-prefixes/$name"
+    local dir="$ZW_PREFIXES/$name"
     rm -rf "$dir"
     mkdir -p "$dir/drive_c/windows"
     local item
@@ -315,7 +318,7 @@ zw_cleanup() {
         for pid in "${ZW_PIDS[@]}"; do
             wait "$pid" 2>/dev/null
         done
-        if [ -z "${ZW_KEEP:-}" ] && [[ "$WINEPREFIX" == "$ZW_ROOT/build/wine-prefixes/"* ]]; then
+        if [ -z "${ZW_KEEP:-}" ] && [[ "$WINEPREFIX" == "$ZW_PREFIXES/"* ]]; then
             rm -rf "$WINEPREFIX"
         fi
     fi
@@ -425,7 +428,7 @@ zw_key_runs_game() {
     zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$ZW_GAME"
     zw_start_zarnres
     zw_dialog_state
-    zw_expect "focus" "$(zw_field "$ZW_STATE" focus)" cmdchange
+    zw_expect "focus" "$(zw_field "$ZW_STATE" focus)" runButton
     zw_do keys "$key"
     zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "$key did not start the game"
     zw_box

@@ -56,7 +56,7 @@ for script in "$here"/scenarios/*.sh; do
         echo "FAIL $name: $reason"
         failed=$((failed + 1))
         # A scenario killed by the timeout cannot clean up after itself.
-        prefix="$root/build/wine-prefixes/$name"
+        prefix="$ZW_PREFIXES/$name"
         if [ -d "$prefix" ]; then
             WINEPREFIX="$prefix" timeout 20 wineserver -k >/dev/null 2>&1
             [ -n "${ZW_KEEP:-}" ] || rm -rf "$prefix"

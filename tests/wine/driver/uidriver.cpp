@@ -11,7 +11,7 @@
 //   dialog                   wait for the setup dialog, print its state
 //   geometry                 print client size, control rectangles, tab order
 //   select CONTROL ROW       select row ROW (index) of a list
-//   check 0|1                click Check1 until it shows that state
+//   check 0|1                click skipDialogCheck until it shows that state
 //   settext CONTROL TEXT     set a control's text (WM_SETTEXT)
 //   click CONTROL            click a button (posted BM_CLICK)
 //   clicks CONTROL N         N quick clicks on a control with the real mouse
@@ -64,13 +64,13 @@ struct Control {
     int id;
 };
 constexpr std::array<Control, 7> kControls{{
-    {"cmdchange", 100},
-    {"cmbres", 101},
-    {"cmbcols", 102},
-    {"Check1", 103},
-    {"Text1", 104},
-    {"Label1", 105},
-    {"Command1", 106},
+    {"runButton", 100},
+    {"resolutionList", 101},
+    {"colourList", 102},
+    {"skipDialogCheck", 103},
+    {"gamePathEdit", 104},
+    {"gamePathLabel", 105},
+    {"browseButton", 106},
 }};
 
 double g_timeout_s = 15.0;
@@ -370,7 +370,7 @@ int verb_nobox(double seconds)
 int verb_dialog()
 {
     HWND dlg = wait_dialog();
-    for (const char* list : {"cmbres", "cmbcols"}) {
+    for (const char* list : {"resolutionList", "colourList"}) {
         HWND combo = control(dlg, list);
         auto sel = send(combo, CB_GETCURSEL);
         std::printf("%s: %s\n", list, sel == CB_ERR ? "<none>" : utf8(combo_row(combo, sel)).c_str());
@@ -380,14 +380,14 @@ int verb_dialog()
         for (LRESULT i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : " ", utf8(combo_row(combo, i)).c_str());
         std::printf("\n");
     }
-    std::printf("Text1: %s\n", one_line(text_of(control(dlg, "Text1"))).c_str());
-    std::printf("Check1: %ld\n", static_cast<long>(send(control(dlg, "Check1"), BM_GETCHECK)));
+    std::printf("gamePathEdit: %s\n", one_line(text_of(control(dlg, "gamePathEdit"))).c_str());
+    std::printf("skipDialogCheck: %ld\n", static_cast<long>(send(control(dlg, "skipDialogCheck"), BM_GETCHECK)));
     std::printf("focus: %s\n", name_of(dlg, focus_in(dlg)).c_str());
-    for (const char* b : {"cmdchange", "Command1"})
+    for (const char* b : {"runButton", "browseButton"})
         std::printf("%s.enabled: %d\n", b, IsWindowEnabled(control(dlg, b)) ? 1 : 0);
-    std::printf("cmdchange.text: %s\n", one_line(text_of(control(dlg, "cmdchange"))).c_str());
-    std::printf("Label1.text: %s\n", one_line(text_of(control(dlg, "Label1"))).c_str());
-    std::printf("Check1.text: %s\n", one_line(text_of(control(dlg, "Check1"))).c_str());
+    std::printf("runButton.text: %s\n", one_line(text_of(control(dlg, "runButton"))).c_str());
+    std::printf("gamePathLabel.text: %s\n", one_line(text_of(control(dlg, "gamePathLabel"))).c_str());
+    std::printf("skipDialogCheck.text: %s\n", one_line(text_of(control(dlg, "skipDialogCheck"))).c_str());
     return 0;
 }
 
@@ -438,16 +438,16 @@ int verb_select(std::string_view name, int row)
 int verb_check(int want)
 {
     HWND dlg = wait_dialog();
-    HWND box = control(dlg, "Check1");
+    HWND box = control(dlg, "skipDialogCheck");
     for (int i = 0; i < 3; ++i) {
         if (send(box, BM_GETCHECK) == want) {
-            std::printf("Check1: %d\n", want);
+            std::printf("skipDialogCheck: %d\n", want);
             return 0;
         }
         PostMessageW(box, BM_CLICK, 0, 0);
         for (int j = 0; j < 20 && send(box, BM_GETCHECK) != want; ++j) Sleep(25);
     }
-    fail("Check1 does not take the state");
+    fail("skipDialogCheck does not take the state");
 }
 
 int verb_settext(std::string_view name, std::string_view text)

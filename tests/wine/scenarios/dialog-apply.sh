@@ -9,13 +9,13 @@ export ZARNSL_MODE=800x600x32 ZARNSL_SLEEP_MS=800
 
 zw_start_zarnres
 zw_dialog_state
-zw_do select cmbres 3
-zw_do select cmbcols 3
+zw_do select resolutionList 3
+zw_do select colourList 3
 zw_do check 1
-zw_do settext Text1 "$ZW_GAME"
+zw_do settext gamePathEdit "$ZW_GAME"
 zw_dialog_state
 zw_shot dialog-apply-filled
-zw_do click cmdchange
+zw_do click runButton
 zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "the game was not started"
 zw_box
 zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"

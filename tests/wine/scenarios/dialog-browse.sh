@@ -8,7 +8,7 @@ zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath 'C:\old\zarns
 
 zw_start_zarnres
 zw_dialog_state
-zw_do click Command1
+zw_do click browseButton
 box=$(zw_drv -t 20 fileopen --keep) || zw_fail "no file-open box (${box//$'\n'/ })"
 zw_shot dialog-browse-box
 case $(zw_field "$box" lookin) in
@@ -20,13 +20,13 @@ zw_expect "file filter" "$(zw_field "$box" filter)" zarnsl.exe
 out=$(zw_drv -t 20 fileopen --name 'Colvane\Vantreel\zarnsl.exe') || zw_fail "file-open box: ${out//$'\n'/ }"
 printf '%s\n' "$out"
 zw_dialog_state
-zw_expect "Text1 after choosing" "$(zw_field "$ZW_STATE" Text1)" "$ZW_GAME"
+zw_expect "gamePathEdit after choosing" "$(zw_field "$ZW_STATE" gamePathEdit)" "$ZW_GAME"
 zw_expect "stored path" "$(zw_drv reg get ZarnPath)" 'ZarnPath="C:\old\zarnsl.exe"'
 
-zw_do click Command1
+zw_do click browseButton
 out=$(zw_drv -t 20 fileopen --cancel) || zw_fail "file-open box: ${out//$'\n'/ }"
 zw_dialog_state
-zw_expect "Text1 after cancel" "$(zw_field "$ZW_STATE" Text1)" "$ZW_GAME"
+zw_expect "gamePathEdit after cancel" "$(zw_field "$ZW_STATE" gamePathEdit)" "$ZW_GAME"
 zw_do close
 zw_expect_exit 10 0
 zw_expect "stored path after closing" "$(zw_drv reg get ZarnPath)" 'ZarnPath="C:\old\zarnsl.exe"'

@@ -7,15 +7,15 @@ zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16
 
 zw_start_zarnres
 zw_dialog_state
-zw_expect "Check1 at start" "$(zw_field "$ZW_STATE" Check1)" 0
-zw_do clicks Check1 2
+zw_expect "skipDialogCheck at start" "$(zw_field "$ZW_STATE" skipDialogCheck)" 0
+zw_do clicks skipDialogCheck 2
 sleep 0.7
 zw_dialog_state
-zw_expect "Check1 after a double click" "$(zw_field "$ZW_STATE" Check1)" 0
-zw_do clicks Check1 3
+zw_expect "skipDialogCheck after a double click" "$(zw_field "$ZW_STATE" skipDialogCheck)" 0
+zw_do clicks skipDialogCheck 3
 sleep 0.7
 zw_dialog_state
-zw_expect "Check1 after a triple click" "$(zw_field "$ZW_STATE" Check1)" 1
+zw_expect "skipDialogCheck after a triple click" "$(zw_field "$ZW_STATE" skipDialogCheck)" 1
 zw_do close
 zw_expect_exit 15 0
 echo PASS

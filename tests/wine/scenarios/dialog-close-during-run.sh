@@ -8,7 +8,7 @@ export ZARNSL_SLEEP_MS=2000 ZARNSL_MODE=800x600x32
 
 zw_start_zarnres
 zw_dialog_state
-zw_do click cmdchange
+zw_do click runButton
 zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "the game was not started"
 zw_do close
 sleep 0.5

@@ -12,8 +12,8 @@ zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$game"
 
 zw_start_zarnres -window
 zw_dialog_state
-zw_expect "Text1" "$(zw_field "$ZW_STATE" Text1)" "$game"
-zw_do click cmdchange
+zw_expect "gamePathEdit" "$(zw_field "$ZW_STATE" gamePathEdit)" "$game"
+zw_do click runButton
 zw_box
 zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
 [ -e "$decoy_log" ] && zw_fail "C:\\Program.exe was started: $(head -n1 "$decoy_log")"

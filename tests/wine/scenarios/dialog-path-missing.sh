@@ -12,7 +12,7 @@ zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$missing"
 
 zw_start_zarnres
 zw_dialog_state
-zw_do click cmdchange
+zw_do click runButton
 zw_box
 zw_expect "box text" "$ZW_BOX_TEXT" "Run-time error '53':\n\nFile not found"
 [ -e "$decoy_log" ] && zw_fail "C:\\Program.exe was started: $(head -n1 "$decoy_log")"

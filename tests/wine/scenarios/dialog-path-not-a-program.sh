@@ -14,7 +14,7 @@ for path in "$text" "$deep\\zarnsl.exe"; do
     zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$path"
     zw_start_zarnres
     zw_dialog_state
-    zw_do click cmdchange
+    zw_do click runButton
     zw_box
     case "$ZW_BOX_TEXT" in
         "Run-time error '5':\n\n"*"$path"*) ;;

@@ -13,7 +13,7 @@ zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$folder\\zar
 
 zw_start_zarnres -x
 zw_dialog_state
-zw_do click cmdchange
+zw_do click runButton
 zw_box
 zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
 zw_expect "game command line" "$(zw_game_line 1)" "\"$folder\\zarnsl.exe\" -window -x"

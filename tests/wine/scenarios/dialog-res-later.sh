@@ -8,11 +8,11 @@ zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$ZW_GAME"
 
 zw_start_zarnres -x /res
 zw_dialog_state
-zw_expect "Check1" "$(zw_field "$ZW_STATE" Check1)" 0
-zw_expect "Text1" "$(zw_field "$ZW_STATE" Text1)" "$ZW_GAME"
+zw_expect "skipDialogCheck" "$(zw_field "$ZW_STATE" skipDialogCheck)" 0
+zw_expect "gamePathEdit" "$(zw_field "$ZW_STATE" gamePathEdit)" "$ZW_GAME"
 zw_expect "game starts before the apply" "$(zw_game_starts)" 0
 
-zw_do click cmdchange
+zw_do click runButton
 zw_box
 zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
 zw_expect "game command line" "$(zw_game_line 1)" "$ZW_GAME -x /res"

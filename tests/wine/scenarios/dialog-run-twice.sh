@@ -8,11 +8,11 @@ export ZARNSL_SLEEP_MS=2500
 
 zw_start_zarnres
 zw_dialog_state
-zw_do click cmdchange
+zw_do click runButton
 zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "the game was not started"
 zw_dialog_state 3
-zw_drv click cmdchange >/dev/null
-zw_drv click Command1 >/dev/null
+zw_drv click runButton >/dev/null
+zw_drv click browseButton >/dev/null
 zw_drv -t 1 fileopen --cancel >/dev/null && zw_fail "Browse opened the file-open box during the run"
 zw_box 20
 zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"

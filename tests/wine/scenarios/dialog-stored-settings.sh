@@ -8,10 +8,10 @@ zw_settings ShowRes "11 " ScreenX 1152 ScreenY 864 BitRes 016 ZarnPath 'D:\Spiel
 
 zw_start_zarnres -window
 zw_dialog_state
-zw_expect "cmbres" "$(zw_field "$ZW_STATE" cmbres)" 1152x864
-zw_expect "cmbcols" "$(zw_field "$ZW_STATE" cmbcols)" "16-bit, 65536 colours"
-zw_expect "Text1" "$(zw_field "$ZW_STATE" Text1)" 'D:\Spiele\Vantreel\zarnsl.exe'
-zw_expect "Check1" "$(zw_field "$ZW_STATE" Check1)" 0
+zw_expect "resolutionList" "$(zw_field "$ZW_STATE" resolutionList)" 1152x864
+zw_expect "colourList" "$(zw_field "$ZW_STATE" colourList)" "16-bit, 65536 colours"
+zw_expect "gamePathEdit" "$(zw_field "$ZW_STATE" gamePathEdit)" 'D:\Spiele\Vantreel\zarnsl.exe'
+zw_expect "skipDialogCheck" "$(zw_field "$ZW_STATE" skipDialogCheck)" 0
 zw_expect "game starts" "$(zw_game_starts)" 0
 zw_do close
 zw_expect_exit 10 0
