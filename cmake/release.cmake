@@ -16,19 +16,17 @@ if(TARGET zarnres)
                OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/version_info.h)
 endif()
 
-if(NOT MSVC)
-  # No build folder in the binary: __FILE__ and any debug information name
-  # files relative to the source tree. The later map wins, so the build tree
-  # (which may sit inside the source tree) comes last.
-  foreach(_zw_target zarncore zarnres)
-    if(TARGET ${_zw_target})
-      target_compile_options(${_zw_target} PRIVATE
-        $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=>
-        $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}/=build/>)
-    endif()
-  endforeach()
-  # No link time in the PE header (its checksum then stays put as well).
-  if(TARGET zarnres AND CMAKE_SYSTEM_NAME STREQUAL "Windows")
-    target_link_options(zarnres PRIVATE -Wl,--no-insert-timestamp)
+# No build folder in the binary: __FILE__ and any debug information name
+# files relative to the source tree. The later map wins, so the build tree
+# (which may sit inside the source tree) comes last.
+foreach(_zw_target zarncore zarnres)
+  if(TARGET ${_zw_target})
+    target_compile_options(${_zw_target} PRIVATE
+      $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=>
+      $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}/=build/>)
   endif()
+endforeach()
+# No link time in the PE header (its checksum then stays put as well).
+if(TARGET zarnres AND CMAKE_SYSTEM_NAME STREQUAL "Windows")
+  target_link_options(zarnres PRIVATE -Wl,--no-insert-timestamp)
 endif()

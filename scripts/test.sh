@@ -8,7 +8,10 @@ scripts/build.sh || exit 1
 
 status=0
 echo "== unit tests (native)"
-ctest --preset native --output-on-failure || status=1
+ctest --preset native || status=1
+echo "== unit tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+{ cmake --preset native-asan >/dev/null && cmake --build --preset native-asan -j"$(nproc)" >/dev/null &&
+    ctest --preset native-asan; } || status=1
 echo "== fuzzing (15 s each)"; scripts/fuzz.sh 15 || status=1
 
 echo "== packaging checks"
@@ -16,7 +19,8 @@ python3 res/make_pictures.py --check || status=1
 scripts/check-exe.sh build/win32/zarnres.exe || status=1
 
 echo "== end-to-end tests (Wine)"
-tests/wine/run-all.sh build/win32 || status=1
+# The 32-bit exe where this host runs 32-bit code, else the 64-bit test build.
+tests/wine/run-all.sh || status=1
 
 echo "== release checks"
 scripts/package.sh || status=1
