@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "game/launch_command.h"
-#include "runtime/errors.h"
-#include "runtime/wtf8.h"
+#include "base/errors.h"
+#include "base/wtf8.h"
 
 namespace {
 

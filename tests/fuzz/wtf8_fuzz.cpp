@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/wtf8.h"
+#include "base/wtf8.h"
 
 namespace {
 
