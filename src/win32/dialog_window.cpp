@@ -6,6 +6,7 @@
 
 #include "resource.h"
 #include "model/catalogue.h"
+#include "win32/gdi.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
 
@@ -16,13 +17,6 @@ namespace {
 constexpr int kListDropRows = 6;
 
 COLORREF Colour(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
-
-int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
 
 HFONT MakeFont(std::string_view face, int pixelHeight) {
     LOGFONTW lf{};
@@ -53,9 +47,9 @@ DialogWindow::~DialogWindow() {
 
 void DialogWindow::Create(DialogEvents events) {
     events_ = std::move(events);
-    dpi_ = ScreenDpi();
-    font_.reset(MakeFont(layout::kFontFace, MulDiv(layout::kFontPixelHeight, dpi_, 96)));
-    buttonFont_.reset(MakeFont(layout::kButtonFontFace, MulDiv(layout::kFontPixelHeight, dpi_, 96)));
+    dpi_ = Dpi::OfScreen();
+    font_.reset(MakeFont(layout::kFontFace, dpi_.Scale(layout::kFontPixelHeight)));
+    buttonFont_.reset(MakeFont(layout::kButtonFontFace, dpi_.Scale(layout::kFontPixelHeight)));
     darkBlue_.reset(CreateSolidBrush(Colour(layout::kDarkBlue)));
     background_.reset(LoadPicture(instance_, IDB_BACKGROUND));
     backgroundBrush_.reset(BackgroundBrush());
@@ -123,7 +117,7 @@ void DialogWindow::CreateControls() {
         // A caption is never cut: the label and the check box grow to fit it if the font needs more room.
         if (c->kind == layout::Kind::Label) width = std::max(width, TextWidth(c->text) + 2);
         if (c->kind == layout::Kind::PictureCheckBox)
-            width = std::max(width, CheckCaptionLeft() + TextWidth(c->text) + MulDiv(6, dpi_, 96));
+            width = std::max(width, CheckCaptionLeft() + TextWidth(c->text) + dpi_.Scale(6));
         const HWND control = CreateWindowExW(exStyle, cls, Widen(c->text).c_str(), style, Px(c->left), Px(c->top),
                                              width, height, hwnd_,
                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)), instance_, nullptr);
@@ -156,18 +150,16 @@ void DialogWindow::CreateControls() {
 }
 
 int DialogWindow::TextWidth(std::string_view text) const {
-    const HDC dc = GetDC(hwnd_);
-    const HGDIOBJ old = SelectObject(dc, font_.get());
+    const WindowDc dc(hwnd_);
+    const SelectedObject font(dc.get(), font_.get());
     const std::wstring wide = Widen(text);
     SIZE size{};
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
+    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     return size.cx;
 }
 
 // Where the check box's caption starts, after its tick indicator.
-int DialogWindow::CheckCaptionLeft() const { return MulDiv(4 + 9 + 3, dpi_, 96); }
+int DialogWindow::CheckCaptionLeft() const { return dpi_.Scale(4 + 9 + 3); }
 
 void DialogWindow::Show() {
     ShowWindow(hwnd_, SW_SHOWNORMAL);
@@ -294,18 +286,16 @@ void DialogWindow::OnActivate(WPARAM wp) {
 // The background picture at DPI scale, as a brush for controls that show it through.
 HBRUSH DialogWindow::BackgroundBrush() const {
     if (!background_) return nullptr;
-    const SIZE size = BitmapSize(background_.get());
-    const HDC screen = GetDC(nullptr);
-    const HBITMAP scaled = CreateCompatibleBitmap(screen, MulDiv(size.cx, dpi_, 96), MulDiv(size.cy, dpi_, 96));
-    const HDC dc = CreateCompatibleDC(screen);
-    const HGDIOBJ old = SelectObject(dc, scaled);
-    DrawPicture(dc, background_.get(), RECT{0, 0, MulDiv(size.cx, dpi_, 96), MulDiv(size.cy, dpi_, 96)}, 0);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    const HBRUSH brush = CreatePatternBrush(scaled);
-    DeleteObject(scaled);
-    return brush;
+    const SIZE size = dpi_.Scale(BitmapSize(background_.get()));
+    UniqueGdi<HBITMAP> scaled;
+    {
+        const WindowDc screen;
+        scaled.reset(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+        const MemoryDc dc(screen.get());
+        const SelectedObject picture(dc.get(), scaled.get());
+        DrawPicture(dc.get(), background_.get(), RECT{0, 0, size.cx, size.cy}, 0);
+    }
+    return CreatePatternBrush(scaled.get());
 }
 
 bool DialogWindow::OnEraseBackground(HDC dc) {
@@ -313,8 +303,8 @@ bool DialogWindow::OnEraseBackground(HDC dc) {
     GetClientRect(hwnd_, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
     if (background_) {
-        const SIZE size = BitmapSize(background_.get());
-        const RECT into{0, 0, MulDiv(size.cx, dpi_, 96), MulDiv(size.cy, dpi_, 96)};
+        const SIZE size = dpi_.Scale(BitmapSize(background_.get()));
+        const RECT into{0, 0, size.cx, size.cy};
         DrawPicture(dc, background_.get(), into, 0);
     }
     return true;
@@ -358,9 +348,8 @@ void DialogWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
     const bool inField = item.itemState & ODS_COMBOBOXEDIT;
     const bool highlighted = (item.itemState & ODS_SELECTED) && !inField;
     const COLORREF back = highlighted ? GetSysColor(COLOR_HIGHLIGHT) : Colour(layout::kDarkBlue);
-    const HBRUSH brush = CreateSolidBrush(back);
-    FillRect(item.hDC, &item.rcItem, brush);
-    DeleteObject(brush);
+    const UniqueGdi<HBRUSH> brush(CreateSolidBrush(back));
+    FillRect(item.hDC, &item.rcItem, brush.get());
     if (item.itemID != static_cast<UINT>(-1)) {
         const auto length = SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0);
         std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
@@ -369,7 +358,7 @@ void DialogWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
         SetBkMode(item.hDC, TRANSPARENT);
         SetTextColor(item.hDC, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : Colour(layout::kWhite));
         RECT text_rect = item.rcItem;
-        text_rect.left += MulDiv(3, dpi_, 96);
+        text_rect.left += dpi_.Scale(3);
         DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &text_rect,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
     }
@@ -396,41 +385,35 @@ HBITMAP DialogWindow::Picture(layout::Picture picture) const {
 void DialogWindow::DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, bool fillWidth) const {
     if (!bitmap) return;
     const SIZE size = BitmapSize(bitmap);
-    int w = MulDiv(size.cx, dpi_, 96);
-    const int h = MulDiv(size.cy, dpi_, 96);
+    int w = dpi_.Scale(size.cx);
+    const int h = dpi_.Scale(size.cy);
     if (fillWidth) w = std::max(w, static_cast<int>(into.right - into.left) + 2);
     const int x = into.left + (into.right - into.left - w) / 2 + offset;
     const int y = into.top + (into.bottom - into.top - h) / 2 + offset;
-    const HDC memory = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    const int saved = SaveDC(dc);
+    const MemoryDc memory(dc);
+    const SelectedObject picture(memory.get(), bitmap);
+    const SavedDc saved(dc);
     IntersectClipRect(dc, into.left, into.top, into.right, into.bottom);
     SetStretchBltMode(dc, HALFTONE);
-    StretchBlt(dc, x, y, w, h, memory, 0, 0, size.cx, size.cy, SRCCOPY);
-    RestoreDC(dc, saved);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    StretchBlt(dc, x, y, w, h, memory.get(), 0, 0, size.cx, size.cy, SRCCOPY);
 }
 
 void DialogWindow::DrawPictureButton(const DRAWITEMSTRUCT& item) {
     const auto& design = layout::ControlWithId(static_cast<int>(item.CtlID));
     const bool pressed = item.itemState & ODS_SELECTED;
     RECT face = item.rcItem;
-    const HBRUSH back = CreateSolidBrush(Colour(design.backColour));
-    FillRect(item.hDC, &face, back);
-    DeleteObject(back);
+    const UniqueGdi<HBRUSH> back(CreateSolidBrush(Colour(design.backColour)));
+    FillRect(item.hDC, &face, back.get());
     RECT inner = face;
     InflateRect(&inner, -1, -1);
     DrawPicture(item.hDC, Picture(design.picture), inner, pressed ? 1 : 0);
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     if (item.itemState & ODS_DISABLED) {
         // Inert while the game runs: veil the face.
-        const int saved = SaveDC(item.hDC);
-        const HBRUSH veil = CreateHatchBrush(HS_BDIAGONAL, RGB(0, 0, 0));
+        const SavedDc saved(item.hDC);
+        const UniqueGdi<HBRUSH> veil(CreateHatchBrush(HS_BDIAGONAL, RGB(0, 0, 0)));
         SetBkMode(item.hDC, TRANSPARENT);
-        FillRect(item.hDC, &inner, veil);
-        DeleteObject(veil);
-        RestoreDC(item.hDC, saved);
+        FillRect(item.hDC, &inner, veil.get());
     }
     if (item.itemState & ODS_FOCUS) {
         RECT focus = face;
@@ -448,22 +431,19 @@ void DialogWindow::DrawCheckBox(const DRAWITEMSTRUCT& item) {
     DrawEdge(item.hDC, &face, ticked ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     // A small tick box at the left makes the state plain at a glance.
-    const int box = MulDiv(9, dpi_, 96);
-    const int left = face.left + MulDiv(4, dpi_, 96);  // keep in step with CheckCaptionLeft
+    const int box = dpi_.Scale(9);
+    const int left = face.left + dpi_.Scale(4);  // keep in step with CheckCaptionLeft
     const int top = face.top + (face.bottom - face.top - box) / 2;
     RECT square{left, top, left + box, top + box};
-    const HBRUSH white = CreateSolidBrush(Colour(layout::kWhite));
-    FrameRect(item.hDC, &square, white);
+    const UniqueGdi<HBRUSH> white(CreateSolidBrush(Colour(layout::kWhite)));
+    FrameRect(item.hDC, &square, white.get());
     if (ticked) {
-        const HPEN pen = CreatePen(PS_SOLID, std::max(1, MulDiv(2, dpi_, 96)), Colour(layout::kWhite));
-        const HGDIOBJ oldPen = SelectObject(item.hDC, pen);
+        const UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, std::max(1, dpi_.Scale(2)), Colour(layout::kWhite)));
+        const SelectedObject selected(item.hDC, pen.get());
         MoveToEx(item.hDC, left + box / 5, top + box / 2, nullptr);
         LineTo(item.hDC, left + box / 2 - 1, top + box - box / 4 - 1);
         LineTo(item.hDC, left + box - box / 5, top + box / 5);
-        SelectObject(item.hDC, oldPen);
-        DeleteObject(pen);
     }
-    DeleteObject(white);
 
     RECT caption = face;
     caption.left = face.left + CheckCaptionLeft();
@@ -472,10 +452,11 @@ void DialogWindow::DrawCheckBox(const DRAWITEMSTRUCT& item) {
     text.resize(static_cast<std::size_t>(GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()))));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, Colour(layout::kWhite));
-    const HGDIOBJ oldFont = SelectObject(item.hDC, font_.get());
-    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &caption,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT | DT_END_ELLIPSIS);
-    SelectObject(item.hDC, oldFont);
+    {
+        const SelectedObject font(item.hDC, font_.get());
+        DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &caption,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT | DT_END_ELLIPSIS);
+    }
     if (item.itemState & ODS_FOCUS) {
         RECT focus = face;
         InflateRect(&focus, -2, -2);

@@ -9,6 +9,7 @@
 
 #include "base/services.h"
 #include "setup/layout.h"
+#include "win32/dpi.h"
 #include "win32/handles.h"
 
 namespace zarn::win32 {
@@ -52,7 +53,7 @@ private:
 
     void CreateControls();
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
-    int Px(int twips) const { return layout::ToPixels(twips, dpi_); }
+    int Px(int twips) const { return dpi_.FromTwips(twips); }
     HBITMAP Picture(layout::Picture picture) const;
     HBRUSH BackgroundBrush() const;
     int TextWidth(std::string_view text) const;
@@ -74,7 +75,7 @@ private:
     DialogEvents events_;
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
-    int dpi_ = 96;
+    Dpi dpi_;
     bool skipDialog_ = false;
     UniqueGdi<HFONT> font_, buttonFont_;
     UniqueGdi<HBRUSH> darkBlue_, backgroundBrush_;
