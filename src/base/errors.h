@@ -2,7 +2,9 @@
 // Untrapped run-time errors: a number and a description, shown in the program-wide error box.
 
 #include <stdexcept>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace zarn {
 
@@ -28,6 +30,12 @@ RuntimeError Overflow();
 RuntimeError TypeMismatch();
 RuntimeError FileNotFound();
 }  // namespace error
+
+// A path as an error box shows it: broken after a folder separator wherever a
+// line would run past kShownPathLine characters, so that a deep path does not
+// make the box wider than the screen.
+inline constexpr std::size_t kShownPathLine = 60;
+std::string ShownPath(std::string_view path);
 
 // "Run-time error '13':" + blank line + description.
 std::string ErrorBoxText(const RuntimeError& e);

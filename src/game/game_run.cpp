@@ -16,8 +16,9 @@ RuntimeError StartFailure(const LaunchCommand& command, const StartResult& resul
     std::string text = result.errorText;
     // Some system texts name the file themselves ("%1 is not a valid Win32 application").
     const auto insert = text.find("%1");
-    if (insert == std::string::npos) return error::InvalidCall("Cannot start " + command.program + ": " + text);
-    return error::InvalidCall(text.replace(insert, 2, command.program));
+    const std::string program = ShownPath(command.program);
+    if (insert == std::string::npos) return error::InvalidCall("Cannot start " + program + ": " + text);
+    return error::InvalidCall(text.replace(insert, 2, program));
 }
 
 // Each pass looks at the game, then handles waiting messages; between passes the
@@ -52,7 +53,7 @@ std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLaunche
     if (!result.process) throw StartFailure(command, result);
     if (result.process->IsThisProgram()) {
         result.process->Discard();
-        throw error::InvalidCall("The game path points at ZarnRes itself (" + command.program +
+        throw error::InvalidCall("The game path points at ZarnRes itself (" + ShownPath(command.program) +
                                  "), which would only start itself again.");
     }
     result.process->Resume();

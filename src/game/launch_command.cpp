@@ -82,7 +82,7 @@ LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view argumen
 
     const std::size_t units = Utf16Length(command.commandLine) + 1;
     if (units > kMaxCommandLineUnits)
-        throw error::InvalidCall("Cannot start " + command.program + ": its command line would be " +
+        throw error::InvalidCall("Cannot start " + ShownPath(command.program) + ": its command line would be " +
                                  std::to_string(units - 1) + " characters long, and Windows takes at most " +
                                  std::to_string(kMaxCommandLineUnits - 1) + ".");
     return command;
