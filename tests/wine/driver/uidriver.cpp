@@ -50,6 +50,7 @@
 #include <vector>
 
 #include "../set_mode.h"
+#include "../utf16.h"
 
 namespace {
 
@@ -84,29 +85,11 @@ double g_timeout_s = 15.0;
     std::exit(1);
 }
 
-std::string utf8(std::wstring_view w)
-{
-    if (w.empty()) return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-    std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
-    return s;
-}
-
-std::wstring wide(std::string_view s)
-{
-    if (s.empty()) return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-    std::wstring w(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
-    return w;
-}
-
 // Text printed on one line: line breaks become the two characters "\n".
 std::string one_line(std::wstring_view w)
 {
     std::string out;
-    for (char c : utf8(w)) {
+    for (char c : Narrow(w)) {
         if (c == '\r') continue;
         if (c == '\n')
             out += "\\n";
@@ -373,11 +356,11 @@ int verb_dialog()
     for (const char* list : {"resolutionList", "colourList"}) {
         HWND combo = control(dlg, list);
         auto sel = send(combo, CB_GETCURSEL);
-        std::printf("%s: %s\n", list, sel == CB_ERR ? "<none>" : utf8(combo_row(combo, sel)).c_str());
+        std::printf("%s: %s\n", list, sel == CB_ERR ? "<none>" : Narrow(combo_row(combo, sel)).c_str());
         std::printf("%s.index: %ld\n", list, static_cast<long>(sel));
         auto count = send(combo, CB_GETCOUNT);
         std::printf("%s.rows:", list);
-        for (LRESULT i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : " ", utf8(combo_row(combo, i)).c_str());
+        for (LRESULT i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : " ", Narrow(combo_row(combo, i)).c_str());
         std::printf("\n");
     }
     std::printf("gamePathEdit: %s\n", one_line(text_of(control(dlg, "gamePathEdit"))).c_str());
@@ -431,7 +414,7 @@ int verb_select(std::string_view name, int row)
     HWND dlg = wait_dialog();
     HWND combo = control(dlg, name);
     if (send(combo, CB_SETCURSEL, static_cast<WPARAM>(row)) != row) fail("row not selectable");
-    std::printf("%s: %s\n", std::string(name).c_str(), utf8(combo_row(combo, row)).c_str());
+    std::printf("%s: %s\n", std::string(name).c_str(), Narrow(combo_row(combo, row)).c_str());
     return 0;
 }
 
@@ -453,7 +436,7 @@ int verb_check(int want)
 int verb_settext(std::string_view name, std::string_view text)
 {
     HWND dlg = wait_dialog();
-    std::wstring w = wide(text);
+    std::wstring w = Widen(text);
     send(control(dlg, name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()));
     std::printf("%s: %s\n", std::string(name).c_str(), one_line(text_of(control(dlg, name))).c_str());
     return 0;
@@ -506,7 +489,7 @@ std::wstring unescape(const std::wstring& text)
 
 int verb_launch(const std::string& exe, const std::string& args)
 {
-    std::wstring line = L"\"" + wide(exe) + L"\" " + unescape(wide(args));
+    std::wstring line = L"\"" + Widen(exe) + L"\" " + unescape(Widen(args));
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -629,15 +612,15 @@ HWND file_name_field(HWND box)
 int verb_fileopen(bool keep, bool cancel, const std::wstring& name)
 {
     HWND box = wait_for(is_file_open, "the file-open box");
-    std::printf("title: %s\n", utf8(caption_of(box)).c_str());
+    std::printf("title: %s\n", Narrow(caption_of(box)).c_str());
     // "Look in" list (0x471) and file type list (0x470).
     if (HWND look = GetDlgItem(box, 0x471)) {
         auto sel = send(look, CB_GETCURSEL);
-        std::printf("lookin: %s\n", sel == CB_ERR ? "<none>" : utf8(combo_row(look, sel)).c_str());
+        std::printf("lookin: %s\n", sel == CB_ERR ? "<none>" : Narrow(combo_row(look, sel)).c_str());
     }
     if (HWND types = GetDlgItem(box, 0x470)) {
         auto sel = send(types, CB_GETCURSEL);
-        std::printf("filter: %s\n", sel == CB_ERR ? "<none>" : utf8(combo_row(types, sel)).c_str());
+        std::printf("filter: %s\n", sel == CB_ERR ? "<none>" : Narrow(combo_row(types, sel)).c_str());
     }
     // The file list (a list view inside the shell view) names what is shown.
     if (HWND view = FindWindowExW(box, nullptr, L"SHELLDLL_DefView", nullptr)) {
@@ -677,7 +660,7 @@ int verb_mode()
 
 int verb_setmode(const char* mode)
 {
-    LONG r = SetModeFromText(wide(mode).c_str());
+    LONG r = SetModeFromText(Widen(mode).c_str());
     std::printf("setmode: %ld\n", r);
     return r == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
 }
@@ -696,11 +679,11 @@ int verb_reg(const std::vector<std::string>& args)
             if (opened == ERROR_SUCCESS) {
                 wchar_t buf[2048];
                 DWORD type = 0, size = sizeof buf - sizeof(wchar_t);
-                if (RegQueryValueExW(key, wide(n).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) ==
+                if (RegQueryValueExW(key, Widen(n).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) ==
                     ERROR_SUCCESS) {
                     buf[size / sizeof(wchar_t)] = 0;
                     std::wstring v(buf);
-                    shown = type == REG_SZ ? "\"" + utf8(v) + "\"" : "<type " + std::to_string(type) + ">";
+                    shown = type == REG_SZ ? "\"" + Narrow(v) + "\"" : "<type " + std::to_string(type) + ">";
                 }
             }
             std::printf("%s=%s\n", n.c_str(), shown.c_str());
@@ -723,12 +706,12 @@ int verb_reg(const std::vector<std::string>& args)
         if (args.size() % 2 != 1) fail("reg set needs name and value pairs");
         r = ERROR_SUCCESS;
         for (size_t i = 1; i + 1 < args.size() && r == ERROR_SUCCESS; i += 2) {
-            std::wstring v = wide(args[i + 1]);
-            r = RegSetValueExW(key, wide(args[i]).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(v.c_str()),
+            std::wstring v = Widen(args[i + 1]);
+            r = RegSetValueExW(key, Widen(args[i]).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(v.c_str()),
                                static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t)));
         }
     } else if (op == "del") {
-        r = RegDeleteValueW(key, wide(args[1]).c_str());
+        r = RegDeleteValueW(key, Widen(args[1]).c_str());
         if (r == ERROR_FILE_NOT_FOUND) r = ERROR_SUCCESS;
     } else {
         RegCloseKey(key);
@@ -774,7 +757,7 @@ int main()
     int argc = 0;
     LPWSTR* wargv = CommandLineToArgvW(GetCommandLineW(), &argc);
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.push_back(utf8(wargv[i]));
+    for (int i = 1; i < argc; ++i) args.push_back(Narrow(wargv[i]));
     LocalFree(wargv);
 
     size_t at = 0;
@@ -811,7 +794,7 @@ int main()
         for (size_t i = 0; i < rest.size(); ++i) {
             if (rest[i] == "--keep") keep = true;
             else if (rest[i] == "--cancel") cancel = true;
-            else if (rest[i] == "--name" && i + 1 < rest.size()) name = wide(rest[++i]);
+            else if (rest[i] == "--name" && i + 1 < rest.size()) name = Widen(rest[++i]);
             else usage();
         }
         rc = verb_fileopen(keep, cancel, name);

@@ -26,7 +26,7 @@
 #include <string>
 
 #include "../set_mode.h"
-#include "base/wtf8.h"
+#include "../utf16.h"
 
 namespace {
 
@@ -66,12 +66,6 @@ unsigned long setting_number(const std::wstring& name, unsigned long fallback)
     return v.empty() ? fallback : std::wcstoul(v.c_str(), nullptr, 0);
 }
 
-std::string to_utf8(const std::wstring& w)
-{
-    const std::u16string units(w.begin(), w.end());
-    return zarn::Utf16ToWtf8(units);
-}
-
 void append_log(const std::wstring& file, const std::wstring& line)
 {
     // Retried briefly: two copies may start at once and share the file.
@@ -79,7 +73,7 @@ void append_log(const std::wstring& file, const std::wstring& line)
         HANDLE h = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
-            std::string bytes = to_utf8(line) + "\n";
+            std::string bytes = Narrow(line) + "\n";
             DWORD written = 0;
             WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
             CloseHandle(h);
