@@ -36,9 +36,14 @@
 //   reg clear                delete the whole settings key
 //   hold SECONDS             keep the Wine desktop alive that long (pumping
 //                            messages), so display modes persist between runs
+//
+// The dialog's window class and caption, its controls, the file-open box's
+// title and the settings' key and names come from the program's own headers,
+// so the driver, the scenarios and the program cannot drift apart.
 #include <windows.h>
 
-#include <array>
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -51,28 +56,22 @@
 
 #include "../set_mode.h"
 #include "../utf16.h"
+#include "model/settings.h"
+#include "setup/layout.h"
 
 namespace {
 
-constexpr wchar_t kBoxCaption[] = L"ZarnRes";
-constexpr wchar_t kDialogClass[] = L"ZarnResDialog";
-constexpr wchar_t kDialogCaption[] = L"Select your screen resolution";
-constexpr wchar_t kFileOpenTitle[] = L"Please select the location of zarnsl.exe";
-constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZarnWrap\\Zarn";
+namespace layout = zarn::layout;
+namespace id = zarn::layout::id;
+using layout::Kind;
 
-struct Control {
-    const char* name;
-    int id;
-};
-constexpr std::array<Control, 7> kControls{{
-    {"runButton", 100},
-    {"resolutionList", 101},
-    {"colourList", 102},
-    {"skipDialogCheck", 103},
-    {"gamePathEdit", 104},
-    {"gamePathLabel", 105},
-    {"browseButton", 106},
-}};
+constexpr wchar_t kBoxCaption[] = L"ZarnRes";
+const std::wstring kDialogClass = Widen(layout::kWindowClass);
+const std::wstring kDialogCaption = Widen(layout::kCaption);
+const std::wstring kFileOpenTitle = Widen(layout::kFileOpenTitle);
+const std::wstring kSettingsKey = Widen(zarn::kSettingsKeyPath);
+constexpr std::string_view kSettingNames[] = {zarn::key::ShowRes, zarn::key::ScreenX, zarn::key::ScreenY,
+                                              zarn::key::BitRes, zarn::key::ZarnPath};
 
 double g_timeout_s = 15.0;
 
@@ -104,8 +103,11 @@ std::string one_line(std::wstring_view w)
 LRESULT send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0)
 {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG | SMTO_BLOCK, 5000, &result))
-        fail("window did not answer message 0x%s", std::to_string(msg).c_str());
+    if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG | SMTO_BLOCK, 5000, &result)) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "%X", msg);
+        fail("window did not answer message 0x%s", hex);
+    }
     return static_cast<LRESULT>(result);
 }
 
@@ -184,10 +186,14 @@ HWND wait_dialog()
     return wait_for(is_dialog, "the setup dialog");
 }
 
-const Control* control_named(std::string_view name)
+// The dialog's child windows, by tab index; the file-open box is no window of
+// its own.
+const auto kWindowControls = layout::ControlsByTabIndex();
+
+const layout::Control* window_control(int control_id)
 {
-    for (const auto& c : kControls)
-        if (name == c.name) return &c;
+    for (const layout::Control* c : kWindowControls)
+        if (c->id == control_id) return c;
     return nullptr;
 }
 
@@ -198,19 +204,28 @@ std::string name_of(HWND dialog, HWND child)
     // The edit inside a combobox belongs to its parent control.
     HWND parent = GetParent(child);
     if (parent && parent != dialog && GetParent(parent) == dialog) child = parent;
-    int id = GetDlgCtrlID(child);
-    for (const auto& c : kControls)
-        if (c.id == id) return c.name;
-    return "<id " + std::to_string(id) + ">";
+    int child_id = GetDlgCtrlID(child);
+    if (const layout::Control* c = window_control(child_id)) return std::string(c->name);
+    return "<id " + std::to_string(child_id) + ">";
+}
+
+HWND control(HWND dialog, const layout::Control& c)
+{
+    HWND h = GetDlgItem(dialog, c.id);
+    if (!h) fail("control %s not found in the dialog", std::string(c.name).c_str());
+    return h;
+}
+
+HWND control(HWND dialog, int control_id)
+{
+    return control(dialog, layout::ControlWithId(control_id));
 }
 
 HWND control(HWND dialog, std::string_view name)
 {
-    const Control* c = control_named(name);
-    if (!c) fail("unknown control %s", std::string(name).c_str());
-    HWND h = GetDlgItem(dialog, c->id);
-    if (!h) fail("control %s not found in the dialog", c->name);
-    return h;
+    const layout::Control* c = layout::ControlNamed(name);
+    if (!c || c->kind == Kind::CommonDialog) fail("unknown control %s", std::string(name).c_str());
+    return control(dialog, *c);
 }
 
 std::wstring combo_row(HWND combo, LRESULT row)
@@ -350,27 +365,46 @@ int verb_nobox(double seconds)
     return 0;
 }
 
+// One control's state as "name: value" lines; what is shown depends on its kind.
+void print_state(HWND dlg, const layout::Control& c)
+{
+    const std::string name(c.name);
+    HWND h = control(dlg, c);
+    switch (c.kind) {
+    case Kind::DropDownList: {
+        auto sel = send(h, CB_GETCURSEL);
+        std::printf("%s: %s\n", name.c_str(), sel == CB_ERR ? "<none>" : Narrow(combo_row(h, sel)).c_str());
+        std::printf("%s.index: %ld\n", name.c_str(), static_cast<long>(sel));
+        auto count = send(h, CB_GETCOUNT);
+        std::printf("%s.rows:", name.c_str());
+        for (LRESULT i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : " ", Narrow(combo_row(h, i)).c_str());
+        std::printf("\n");
+        break;
+    }
+    case Kind::TextBox:
+        std::printf("%s: %s\n", name.c_str(), one_line(text_of(h)).c_str());
+        break;
+    case Kind::PictureCheckBox:
+        std::printf("%s: %ld\n", name.c_str(), static_cast<long>(send(h, BM_GETCHECK)));
+        std::printf("%s.text: %s\n", name.c_str(), one_line(text_of(h)).c_str());
+        break;
+    case Kind::PictureButton:
+        std::printf("%s.enabled: %d\n", name.c_str(), IsWindowEnabled(h) ? 1 : 0);
+        std::printf("%s.text: %s\n", name.c_str(), one_line(text_of(h)).c_str());
+        break;
+    case Kind::Label:
+        std::printf("%s.text: %s\n", name.c_str(), one_line(text_of(h)).c_str());
+        break;
+    case Kind::CommonDialog:
+        break;
+    }
+}
+
 int verb_dialog()
 {
     HWND dlg = wait_dialog();
-    for (const char* list : {"resolutionList", "colourList"}) {
-        HWND combo = control(dlg, list);
-        auto sel = send(combo, CB_GETCURSEL);
-        std::printf("%s: %s\n", list, sel == CB_ERR ? "<none>" : Narrow(combo_row(combo, sel)).c_str());
-        std::printf("%s.index: %ld\n", list, static_cast<long>(sel));
-        auto count = send(combo, CB_GETCOUNT);
-        std::printf("%s.rows:", list);
-        for (LRESULT i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : " ", Narrow(combo_row(combo, i)).c_str());
-        std::printf("\n");
-    }
-    std::printf("gamePathEdit: %s\n", one_line(text_of(control(dlg, "gamePathEdit"))).c_str());
-    std::printf("skipDialogCheck: %ld\n", static_cast<long>(send(control(dlg, "skipDialogCheck"), BM_GETCHECK)));
+    for (const layout::Control* c : kWindowControls) print_state(dlg, *c);
     std::printf("focus: %s\n", name_of(dlg, focus_in(dlg)).c_str());
-    for (const char* b : {"runButton", "browseButton"})
-        std::printf("%s.enabled: %d\n", b, IsWindowEnabled(control(dlg, b)) ? 1 : 0);
-    std::printf("runButton.text: %s\n", one_line(text_of(control(dlg, "runButton"))).c_str());
-    std::printf("gamePathLabel.text: %s\n", one_line(text_of(control(dlg, "gamePathLabel"))).c_str());
-    std::printf("skipDialogCheck.text: %s\n", one_line(text_of(control(dlg, "skipDialogCheck"))).c_str());
     return 0;
 }
 
@@ -380,16 +414,17 @@ int verb_geometry()
     RECT client;
     GetClientRect(dlg, &client);
     std::printf("client: %ldx%ld\n", client.right, client.bottom);
-    for (const auto& c : kControls) {
-        HWND h = GetDlgItem(dlg, c.id);
+    for (const layout::Control* c : kWindowControls) {
+        const std::string name(c->name);
+        HWND h = GetDlgItem(dlg, c->id);
         if (!h) {
-            std::printf("%s: <missing>\n", c.name);
+            std::printf("%s: <missing>\n", name.c_str());
             continue;
         }
         RECT r;
         GetWindowRect(h, &r);
         MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
-        std::printf("%s: %ld,%ld %ldx%ld\n", c.name, r.left, r.top, r.right - r.left, r.bottom - r.top);
+        std::printf("%s: %ld,%ld %ldx%ld\n", name.c_str(), r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
     HWND start = focus_in(dlg);
     std::printf("taborder:");
@@ -421,7 +456,7 @@ int verb_select(std::string_view name, int row)
 int verb_check(int want)
 {
     HWND dlg = wait_dialog();
-    HWND box = control(dlg, "skipDialogCheck");
+    HWND box = control(dlg, id::skipDialogCheck);
     for (int i = 0; i < 3; ++i) {
         if (send(box, BM_GETCHECK) == want) {
             std::printf("skipDialogCheck: %d\n", want);
@@ -671,9 +706,9 @@ int verb_reg(const std::vector<std::string>& args)
     const std::string& op = args[0];
     if (op == "get") {
         std::vector<std::string> names(args.begin() + 1, args.end());
-        if (names.empty()) names = {"ShowRes", "ScreenX", "ScreenY", "BitRes", "ZarnPath"};
+        if (names.empty()) names.assign(std::begin(kSettingNames), std::end(kSettingNames));
         HKEY key = nullptr;
-        LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key);
+        LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey.c_str(), 0, KEY_QUERY_VALUE, &key);
         for (const auto& n : names) {
             std::string shown = "<absent>";
             if (opened == ERROR_SUCCESS) {
@@ -692,14 +727,14 @@ int verb_reg(const std::vector<std::string>& args)
         return 0;
     }
     if (op == "clear") {
-        LONG r = RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+        LONG r = RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey.c_str());
         std::printf("clear: %s\n", r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND ? "ok" : "failed");
         return 0;
     }
     if (args.size() < 2) fail("reg %s needs a name", op.c_str());
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
         fail("cannot open the settings key");
     LONG r;
     if (op == "set") {
