@@ -34,8 +34,12 @@
 //   reg set NAME VALUE...    store settings (REG_SZ), name and value pairs
 //   reg del NAME             delete a setting
 //   reg clear                delete the whole settings key
+//                            (setting names must be ones the program stores)
 //   hold SECONDS             keep the Wine desktop alive that long (pumping
 //                            messages), so display modes persist between runs
+//   names                    print the dialog's window class and caption, the
+//                            file-open box's title, the settings key, the
+//                            setting names and the control names
 //
 // The dialog's window class and caption, its controls, the file-open box's
 // title and the settings' key and names come from the program's own headers,
@@ -700,6 +704,14 @@ int verb_setmode(const char* mode)
     return r == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
 }
 
+// A misspelt name would store or read a value the program never looks at, and
+// a scenario would check nothing; only the program's own names are taken.
+void check_setting_name(const std::string& name)
+{
+    if (std::find(std::begin(kSettingNames), std::end(kSettingNames), name) == std::end(kSettingNames))
+        fail("unknown setting %s", name.c_str());
+}
+
 int verb_reg(const std::vector<std::string>& args)
 {
     if (args.empty()) fail("reg needs get, set, del or clear");
@@ -707,6 +719,7 @@ int verb_reg(const std::vector<std::string>& args)
     if (op == "get") {
         std::vector<std::string> names(args.begin() + 1, args.end());
         if (names.empty()) names.assign(std::begin(kSettingNames), std::end(kSettingNames));
+        for (const auto& n : names) check_setting_name(n);
         HKEY key = nullptr;
         LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey.c_str(), 0, KEY_QUERY_VALUE, &key);
         for (const auto& n : names) {
@@ -728,17 +741,20 @@ int verb_reg(const std::vector<std::string>& args)
     }
     if (op == "clear") {
         LONG r = RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey.c_str());
-        std::printf("clear: %s\n", r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND ? "ok" : "failed");
+        if (r != ERROR_SUCCESS && r != ERROR_FILE_NOT_FOUND)
+            fail("cannot delete the settings key (error %s)", std::to_string(r).c_str());
+        std::printf("clear: ok\n");
         return 0;
     }
     if (args.size() < 2) fail("reg %s needs a name", op.c_str());
+    if (op == "set" && args.size() % 2 != 1) fail("reg set needs name and value pairs");
+    for (size_t i = 1; i < args.size(); i += op == "set" ? 2 : 1) check_setting_name(args[i]);
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
                         nullptr) != ERROR_SUCCESS)
         fail("cannot open the settings key");
     LONG r;
     if (op == "set") {
-        if (args.size() % 2 != 1) fail("reg set needs name and value pairs");
         r = ERROR_SUCCESS;
         for (size_t i = 1; i + 1 < args.size() && r == ERROR_SUCCESS; i += 2) {
             std::wstring v = Widen(args[i + 1]);
@@ -755,6 +771,20 @@ int verb_reg(const std::vector<std::string>& args)
     RegCloseKey(key);
     if (r != ERROR_SUCCESS) fail("registry write failed");
     std::printf("%s: ok\n", op.c_str());
+    return 0;
+}
+
+int verb_names()
+{
+    std::printf("window.class: %s\n", std::string(layout::kWindowClass).c_str());
+    std::printf("window.caption: %s\n", std::string(layout::kCaption).c_str());
+    std::printf("fileopen.title: %s\n", std::string(layout::kFileOpenTitle).c_str());
+    std::printf("settings.key: %s\n", std::string(zarn::kSettingsKeyPath).c_str());
+    std::printf("settings:");
+    for (std::string_view n : kSettingNames) std::printf(" %s", std::string(n).c_str());
+    std::printf("\ncontrols:");
+    for (const layout::Control* c : kWindowControls) std::printf(" %s", std::string(c->name).c_str());
+    std::printf("\n");
     return 0;
 }
 
@@ -837,6 +867,7 @@ int main()
     else if (verb == "setmode") rc = verb_setmode(arg(0).c_str());
     else if (verb == "reg") rc = verb_reg(rest);
     else if (verb == "hold") rc = verb_hold(std::atof(arg(0).c_str()));
+    else if (verb == "names") rc = verb_names();
     else usage();
     std::fflush(stdout);
     return rc;
