@@ -1,0 +1,109 @@
+# Helpers for the scenarios under scenarios/: each one sources lib.sh (which
+# brings in wine-env.sh and this file), calls zw_begin, acts and checks; the
+# first failed check prints "FAIL: reason" and ends it. run-all.sh reads that
+# line.
+
+ZW_SCENARIO=""
+ZW_GAME_LOG=""
+
+zw_fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# Own prefix with the desktop up at 1600x1200x32, the stand-in at the
+# default path (unless ZW_NO_GAME is set) and zarnres.exe installed.
+zw_begin() {
+    ZW_SCENARIO=$1
+    trap zw_cleanup EXIT
+    zw_start_x || zw_fail "no X display"
+    zw_install_check || exit 1
+    zw_new_prefix "$ZW_SCENARIO" || zw_fail "no Wine prefix"
+    zw_hold_desktop || zw_fail "the Wine desktop did not start"
+    [ -n "${ZW_NO_GAME:-}" ] || zw_install_standin || zw_fail "cannot install the stand-in"
+    zw_install_zarnres || zw_fail "zarnres.exe is not built"
+    export ZARNSL_LOG='C:\zw\game.log'
+    ZW_GAME_LOG=$(zw_unix "$ZARNSL_LOG")
+}
+
+zw_install_check() {
+    zw_tool uidriver.exe >/dev/null || zw_fail "uidriver.exe is not built"
+    zw_tool zarnsl.exe >/dev/null || zw_fail "zarnsl.exe is not built"
+}
+
+# Store settings: zw_settings ShowRes 11 ScreenX 1024 ...
+zw_settings() {
+    zw_drv reg set "$@" >/dev/null || zw_fail "cannot store settings $*"
+}
+
+zw_set_mode() {
+    zw_drv setmode "$1" >/dev/null || zw_fail "cannot set display mode $1"
+}
+
+zw_mode() {
+    zw_drv mode | sed -n 's/^mode: //p'
+}
+
+# Value of "key: value" in a driver output.
+zw_field() {
+    printf '%s\n' "$1" | sed -n "s/^$2: //p" | head -n1
+}
+
+zw_expect() {
+    local what=$1 got=$2 want=$3
+    [ "$got" = "$want" ] || zw_fail "$what: got '$got', expected '$want'"
+}
+
+# Wait for ZarnRes's message box, screenshot it as <scenario>-box, press OK.
+# Sets ZW_BOX_TEXT and ZW_BOX_ICON.
+zw_box() {
+    local out
+    out=$(zw_drv -t "${1:-20}" msgbox --keep) || zw_fail "no message box (${out//$'\n'/ })"
+    ZW_BOX_TEXT=$(zw_field "$out" text)
+    ZW_BOX_ICON=$(zw_field "$out" icon)
+    zw_shot "$ZW_SCENARIO-box"
+    zw_drv msgbox >/dev/null || zw_fail "the message box did not take OK"
+}
+
+# Game log lines, one per start of a stand-in.
+zw_game_starts() {
+    if [ -f "$ZW_GAME_LOG" ]; then wc -l <"$ZW_GAME_LOG"; else echo 0; fi
+}
+
+zw_game_line() {
+    sed -n "${1:-1}p" "$ZW_GAME_LOG" 2>/dev/null | tr -d '\r'
+}
+
+# zarnres.exe must end within $1 seconds with exit code $2.
+zw_expect_exit() {
+    zw_wait_zarnres "${1:-15}" || zw_fail "zarnres.exe did not end"
+    zw_expect "exit code" "$ZW_ZARNRES_RC" "$2"
+}
+
+# Dialog state as "key: value" lines in ZW_STATE; fails the scenario if the
+# dialog is not shown.
+zw_dialog_state() {
+    ZW_STATE=$(zw_drv -t "${1:-20}" dialog) || zw_fail "the setup dialog is not shown (${ZW_STATE//$'\n'/ })"
+}
+
+# Run a driver verb that must succeed.
+zw_do() {
+    local out
+    out=$(zw_drv "$@") || zw_fail "uidriver $* failed (${out//$'\n'/ })"
+}
+
+# A key pressed right after the dialog shows clicks the Run button, which holds
+# the focus: the game starts from the stored path and the run completes.
+zw_key_runs_game() {
+    local key=$1
+    zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$ZW_GAME"
+    zw_start_zarnres
+    zw_dialog_state
+    zw_expect "focus" "$(zw_field "$ZW_STATE" focus)" runButton
+    zw_do keys "$key"
+    zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "$key did not start the game"
+    zw_box
+    zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+    zw_expect "game command line" "$(zw_game_line 1)" "$ZW_GAME "
+    zw_expect_exit 15 0
+}
