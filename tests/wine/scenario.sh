@@ -36,6 +36,12 @@ zw_settings() {
     zw_drv reg set "$@" >/dev/null || zw_fail "cannot store settings $*"
 }
 
+# Delete every stored setting, as on a first start.
+zw_clear_settings() {
+    local out
+    out=$(zw_drv reg clear) || zw_fail "cannot clear the settings (${out//$'\n'/ })"
+}
+
 zw_set_mode() {
     zw_drv setmode "$1" >/dev/null || zw_fail "cannot set display mode $1"
 }

@@ -4,7 +4,7 @@
 # leaves the desktop at 1152x864x16; the program then ends.
 source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-apply
-zw_drv reg clear >/dev/null
+zw_clear_settings
 export ZARNSL_MODE=800x600x32 ZARNSL_SLEEP_MS=800
 
 zw_start_zarnres

@@ -4,7 +4,7 @@
 # the program and stores nothing.
 source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-first-start
-zw_drv reg clear >/dev/null
+zw_clear_settings
 
 zw_start_zarnres
 zw_dialog_state

@@ -3,7 +3,7 @@
 # Tab key really walks that order.
 source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-geometry
-zw_drv reg clear >/dev/null
+zw_clear_settings
 
 zw_start_zarnres
 zw_dialog_state
