@@ -4,46 +4,10 @@
 //
 //   uidriver [-t SECONDS] VERB [ARGS]
 //
-//   msgbox [--keep]          wait for a "ZarnRes" message box, print its text
-//                            and icon, press its OK button (unless --keep)
-//   nobox [SECONDS]          fail if a "ZarnRes" message box shows up within
-//                            SECONDS (default 1)
-//   dialog                   wait for the setup dialog, print its state
-//   geometry                 print client size, control rectangles, tab order
-//   select CONTROL ROW       select row ROW (index) of a list
-//   check 0|1                click skipDialogCheck until it shows that state
-//   settext CONTROL TEXT     set a control's text (WM_SETTEXT)
-//   click CONTROL            click a button (posted BM_CLICK)
-//   clicks CONTROL N         N quick clicks on a control with the real mouse
-//                            (2 make a double click)
-//   launch EXE [ARGS]        start EXE with the command line "EXE" ARGS, where
-//                            \uXXXX in ARGS stands for that UTF-16 unit (an
-//                            unpaired surrogate too); prints the process id
-//   keys KEY...              keyboard input to the dialog: tab, shift+tab,
-//                            enter, space, down, up, esc, alt+f4, or a letter
-//   focus                    print which control has the keyboard focus
-//   gone [SECONDS]           wait until no window of ZarnRes is left
-//   close                    close the dialog by its frame (WM_CLOSE)
-//   fileopen [--keep | --cancel | --name NAME]
-//                            wait for the file-open box, print what it shows,
-//                            then leave it open, press Cancel, or type NAME
-//                            and press Open
-//   mode                     print the display mode as WxHxB
-//   setmode WxHxB            switch the display mode (kept in the registry)
-//   reg get [NAME...]        print stored settings ("<absent>" when missing)
-//   reg set NAME VALUE...    store settings (REG_SZ), name and value pairs
-//   reg del NAME             delete a setting
-//   reg clear                delete the whole settings key
-//                            (setting names must be ones the program stores)
-//   hold SECONDS             keep the Wine desktop alive that long (pumping
-//                            messages), so display modes persist between runs
-//   names                    print the dialog's window class and caption, the
-//                            file-open box's title, the settings key, the
-//                            setting names and the control names
-//
-// The dialog's window class and caption, its controls, the file-open box's
-// title and the settings' key and names come from the program's own headers,
-// so the driver, the scenarios and the program cannot drift apart.
+// The verbs are listed in tests/wine/README.md. The dialog's window class and
+// caption, its controls, the file-open box's title and the settings' key and
+// names come from the program's own headers, so the driver, the scenarios and
+// the program cannot drift apart.
 #include <windows.h>
 
 #include <algorithm>
@@ -810,7 +774,7 @@ int verb_hold(double seconds)
 
 [[noreturn]] void usage()
 {
-    std::printf("usage: uidriver [-t SECONDS] VERB [ARGS]  (see the source for verbs)\n");
+    std::printf("usage: uidriver [-t SECONDS] VERB [ARGS]  (verbs: see tests/wine/README.md)\n");
     std::exit(2);
 }
 
