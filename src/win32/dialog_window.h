@@ -1,16 +1,14 @@
 #pragma once
-// The setup dialog's window: the eight designed controls, their pictures and colours,
-// keyboard handling, and the hand-off of clicks to the program's handlers.
+// The setup dialog's window: the eight designed controls, keyboard handling, and the
+// hand-off of clicks to the program's handlers. Its look is in DialogTheme.
 
 #include <windows.h>
 
-#include <array>
 #include <functional>
+#include <memory>
 
 #include "base/services.h"
-#include "setup/layout.h"
-#include "win32/dpi.h"
-#include "win32/handles.h"
+#include "win32/dialog_theme.h"
 
 namespace zarn::win32 {
 
@@ -51,35 +49,27 @@ private:
     static LRESULT CALLBACK CheckBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
+    void RegisterWindowClass() const;
     void CreateControls();
+    void CreateControl(const layout::Control& design);
+    void FillLists();
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
-    int Px(int twips) const { return dpi_.FromTwips(twips); }
-    HBITMAP Picture(layout::Picture picture) const;
-    HBRUSH BackgroundBrush() const;
-    int TextWidth(std::string_view text) const;
-    int CheckCaptionLeft() const;
-    int ListRowHeight() const;
 
     void OnCommand(int id, int code);
     void OnActivate(WPARAM wp);
     bool OnEraseBackground(HDC dc);
-    HBRUSH OnControlColour(HDC dc, HWND control);
+    LRESULT OnControlColour(HDC dc, HWND control);
     void OnMeasureItem(MEASUREITEMSTRUCT& item);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
-    void DrawListItem(const DRAWITEMSTRUCT& item);
-    void DrawPictureButton(const DRAWITEMSTRUCT& item);
+    int CheckCaptionLeft() const;
     void DrawCheckBox(const DRAWITEMSTRUCT& item);
-    void DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, bool fillWidth = false) const;
 
     HINSTANCE instance_;
     DialogEvents events_;
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
-    Dpi dpi_;
+    std::unique_ptr<DialogTheme> theme_;
     bool skipDialog_ = false;
-    UniqueGdi<HFONT> font_, buttonFont_;
-    UniqueGdi<HBRUSH> darkBlue_, backgroundBrush_;
-    UniqueGdi<HBITMAP> background_, browse_, run_, check_;
 };
 
 }  // namespace zarn::win32

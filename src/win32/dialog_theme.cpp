@@ -1,0 +1,197 @@
+#include "win32/dialog_theme.h"
+
+#include <algorithm>
+#include <string>
+
+#include "resource.h"
+#include "win32/gdi.h"
+#include "win32/text.h"
+
+namespace zarn::win32 {
+
+namespace {
+
+// At 96 DPI, scaled:
+constexpr int kListTextLeftPx = 3;  // a list row's text from its left edge
+
+// In device pixels, as the frames drawn by Windows are:
+constexpr int kListRowFramePx = 3;      // a closed list's frame above and below its row
+constexpr int kListFocusInsetPx = 1;    // a list's focus rectangle inside its row
+constexpr int kButtonFrameInsetPx = 1;  // a button's picture inside its raised edge
+constexpr int kButtonFocusInsetPx = 3;  // a button's focus rectangle inside its face
+constexpr int kSpanOverhangPx = 2;      // a spanning picture is this much wider than its rectangle
+
+HFONT MakeFont(std::string_view face, int pixelHeight) {
+    LOGFONTW lf{};
+    lf.lfHeight = -pixelHeight;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = ANSI_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    const std::wstring name = Widen(face).substr(0, LF_FACESIZE - 1);
+    std::copy(name.begin(), name.end(), lf.lfFaceName);
+    return CreateFontIndirectW(&lf);
+}
+
+HBITMAP LoadPicture(HINSTANCE instance, int id) {
+    return static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof(info), &info);
+    return {info.bmWidth, info.bmHeight};
+}
+
+std::wstring ListRowText(const DRAWITEMSTRUCT& item) {
+    const auto length = std::max<LRESULT>(SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0), 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(item.hwndItem, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+}  // namespace
+
+DialogTheme::DialogTheme(HINSTANCE instance, Dpi dpi)
+    : dpi_(dpi),
+      font_(MakeFont(layout::kFontFace, dpi.Scale(layout::kFontPixelHeight))),
+      buttonFont_(MakeFont(layout::kButtonFontFace, dpi.Scale(layout::kFontPixelHeight))),
+      darkBlue_(CreateSolidBrush(Colour(layout::kDarkBlue))),
+      background_(LoadPicture(instance, IDB_BACKGROUND)),
+      browse_(LoadPicture(instance, IDB_BROWSE)),
+      run_(LoadPicture(instance, IDB_RUN)),
+      check_(LoadPicture(instance, IDB_CHECK)) {
+    backgroundBrush_.reset(MakeBackgroundBrush());
+}
+
+HFONT DialogTheme::FontOf(int controlId) const {
+    return controlId == layout::id::browseButton ? buttonFont_.get() : font_.get();
+}
+
+HBITMAP DialogTheme::Picture(layout::Picture picture) const {
+    switch (picture) {
+        case layout::Picture::Browse: return browse_.get();
+        case layout::Picture::Run: return run_.get();
+        case layout::Picture::Check: return check_.get();
+        case layout::Picture::None: break;
+    }
+    return nullptr;
+}
+
+int DialogTheme::TextWidth(HWND window, std::string_view text) const {
+    const WindowDc dc(window);
+    const SelectedObject font(dc.get(), font_.get());
+    const std::wstring wide = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    return size.cx;
+}
+
+int DialogTheme::ListRowHeight() const {
+    return dpi_.FromTwips(layout::ControlWithId(layout::id::resolutionList).height) - 2 * kListRowFramePx;
+}
+
+// The background picture at DPI scale, as a brush for controls that show it through.
+HBRUSH DialogTheme::MakeBackgroundBrush() const {
+    if (!background_) return nullptr;
+    const SIZE size = dpi_.Scale(BitmapSize(background_.get()));
+    UniqueGdi<HBITMAP> scaled;
+    {
+        const WindowDc screen;
+        scaled.reset(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+        const MemoryDc dc(screen.get());
+        const SelectedObject picture(dc.get(), scaled.get());
+        DrawPicture(dc.get(), background_.get(), RECT{0, 0, size.cx, size.cy}, 0);
+    }
+    return CreatePatternBrush(scaled.get());
+}
+
+void DialogTheme::EraseBackground(HDC dc, const RECT& client) const {
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    if (!background_) return;
+    const SIZE size = dpi_.Scale(BitmapSize(background_.get()));
+    DrawPicture(dc, background_.get(), RECT{0, 0, size.cx, size.cy}, 0);
+}
+
+HBRUSH DialogTheme::ControlColour(HDC dc, HWND control, HWND dialog) const {
+    if (GetDlgCtrlID(control) == layout::id::gamePathLabel) {
+        // The label shows the background picture behind its white text.
+        SetTextColor(dc, Colour(layout::kWhite));
+        SetBkMode(dc, TRANSPARENT);
+        POINT origin{0, 0};
+        MapWindowPoints(control, dialog, &origin, 1);
+        SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+        return backgroundBrush_ ? backgroundBrush_.get() : GetSysColorBrush(COLOR_WINDOW);
+    }
+    // The path box and the lists' drop-downs: white on dark blue.
+    SetTextColor(dc, Colour(layout::kWhite));
+    SetBkColor(dc, Colour(layout::kDarkBlue));
+    return darkBlue_.get();
+}
+
+void DialogTheme::DrawListRow(const DRAWITEMSTRUCT& item) const {
+    const bool inField = item.itemState & ODS_COMBOBOXEDIT;
+    const bool highlighted = (item.itemState & ODS_SELECTED) && !inField;
+    FillRect(item.hDC, &item.rcItem, highlighted ? GetSysColorBrush(COLOR_HIGHLIGHT) : darkBlue_.get());
+    if (item.itemID != static_cast<UINT>(-1)) {
+        const std::wstring text = ListRowText(item);
+        SetBkMode(item.hDC, TRANSPARENT);
+        SetTextColor(item.hDC, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : Colour(layout::kWhite));
+        RECT textRect = item.rcItem;
+        textRect.left += dpi_.Scale(kListTextLeftPx);
+        DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
+    }
+    if ((item.itemState & ODS_FOCUS) && inField) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -kListFocusInsetPx, -kListFocusInsetPx);
+        SetTextColor(item.hDC, Colour(layout::kWhite));
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+void DialogTheme::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
+    const auto& design = layout::ControlWithId(static_cast<int>(item.CtlID));
+    const bool pressed = item.itemState & ODS_SELECTED;
+    const RECT face = item.rcItem;
+    {
+        const UniqueGdi<HBRUSH> back(CreateSolidBrush(Colour(design.backColour)));
+        FillRect(item.hDC, &face, back.get());
+    }
+    RECT inner = face;
+    InflateRect(&inner, -kButtonFrameInsetPx, -kButtonFrameInsetPx);
+    DrawPicture(item.hDC, Picture(design.picture), inner, pressed ? kPressedShiftPx : 0);
+    RECT edge = face;
+    DrawEdge(item.hDC, &edge, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    if (item.itemState & ODS_DISABLED) {
+        // Inert while the game runs: veil the face.
+        const SavedDc saved(item.hDC);
+        const UniqueGdi<HBRUSH> veil(CreateHatchBrush(HS_BDIAGONAL, kBlack));
+        SetBkMode(item.hDC, TRANSPARENT);
+        FillRect(item.hDC, &inner, veil.get());
+    }
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = face;
+        InflateRect(&focus, -kButtonFocusInsetPx, -kButtonFocusInsetPx);
+        SetTextColor(item.hDC, Colour(layout::kWhite));
+        SetBkColor(item.hDC, kBlack);
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+void DialogTheme::DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, Fit fit) const {
+    if (!bitmap) return;
+    const SIZE size = BitmapSize(bitmap);
+    SIZE scaled = dpi_.Scale(size);
+    if (fit == Fit::SpanWidth) scaled.cx = std::max<LONG>(scaled.cx, into.right - into.left + kSpanOverhangPx);
+    const int x = into.left + (into.right - into.left - scaled.cx) / 2 + offset;
+    const int y = into.top + (into.bottom - into.top - scaled.cy) / 2 + offset;
+    const MemoryDc memory(dc);
+    const SelectedObject picture(memory.get(), bitmap);
+    const SavedDc saved(dc);
+    IntersectClipRect(dc, into.left, into.top, into.right, into.bottom);
+    SetStretchBltMode(dc, HALFTONE);
+    StretchBlt(dc, x, y, scaled.cx, scaled.cy, memory.get(), 0, 0, size.cx, size.cy, SRCCOPY);
+}
+
+}  // namespace zarn::win32

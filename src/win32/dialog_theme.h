@@ -1,0 +1,62 @@
+#pragma once
+// The setup dialog's look: its fonts, brushes and pictures, loaded once for the screen's
+// DPI, and the drawing of what the window paints itself (background, list rows,
+// picture buttons, the colours of the controls it leaves to Windows).
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string_view>
+
+#include "setup/layout.h"
+#include "win32/dpi.h"
+#include "win32/handles.h"
+
+namespace zarn::win32 {
+
+inline COLORREF Colour(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
+
+// Focus rectangles and the busy veil are drawn in black.
+inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// A pressed button, or the ticked check box, shows its face this many pixels down and right.
+inline constexpr int kPressedShiftPx = 1;
+
+class DialogTheme {
+public:
+    // How a picture fills its rectangle: centred at its own size, or widened to span it.
+    enum class Fit { Centred, SpanWidth };
+
+    // Loads the pictures from the program's resources and makes the fonts and brushes.
+    DialogTheme(HINSTANCE instance, Dpi dpi);
+    DialogTheme(const DialogTheme&) = delete;
+    DialogTheme& operator=(const DialogTheme&) = delete;
+
+    const Dpi& dpi() const { return dpi_; }
+    HFONT Font() const { return font_.get(); }
+    HFONT FontOf(int controlId) const;
+    HBITMAP Picture(layout::Picture picture) const;
+
+    // Width of a text in the window's font, drawn in this window.
+    int TextWidth(HWND window, std::string_view text) const;
+    // The lists' row height: the designed height of a closed list less its frame.
+    int ListRowHeight() const;
+
+    void EraseBackground(HDC dc, const RECT& client) const;
+    // Sets up the colours of a control Windows draws; returns its background brush.
+    HBRUSH ControlColour(HDC dc, HWND control, HWND dialog) const;
+    void DrawListRow(const DRAWITEMSTRUCT& item) const;
+    void DrawPictureButton(const DRAWITEMSTRUCT& item) const;
+    // A picture at DPI scale in a rectangle, clipped to it, shifted by offset pixels.
+    void DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, Fit fit = Fit::Centred) const;
+
+private:
+    HBRUSH MakeBackgroundBrush() const;
+
+    Dpi dpi_;
+    UniqueGdi<HFONT> font_, buttonFont_;
+    UniqueGdi<HBRUSH> darkBlue_, backgroundBrush_;
+    UniqueGdi<HBITMAP> background_, browse_, run_, check_;
+};
+
+}  // namespace zarn::win32
