@@ -1,12 +1,9 @@
 #include "win32/dialog_window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "model/catalogue.h"
 #include "resource.h"
-#include "win32/gdi.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
 
@@ -16,15 +13,6 @@ namespace {
 
 constexpr int kListDropRows = 6;  // rows a list shows when it drops down
 constexpr int kLabelSlackPx = 2;  // device pixels a label is wider than its caption
-
-// The picture check box, at 96 DPI, scaled:
-constexpr int kTickLeftPx = 4;           // the tick box from the face's left edge
-constexpr int kTickBoxPx = 9;            // the tick box's side
-constexpr int kTickCaptionGapPx = 3;     // between the tick box and the caption
-constexpr int kTickPenPx = 2;            // the tick's stroke
-constexpr int kCaptionRightSlackPx = 6;  // room after the caption
-// and in device pixels:
-constexpr int kCheckFocusInsetPx = 2;  // the focus rectangle inside the face
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
@@ -94,8 +82,7 @@ void DialogWindow::CreateControls() {
     // The label's last pixel row lies under the path box's frame: keep the label beneath it.
     // It takes no focus, so its place in the z-order does not change the Tab order.
     SetWindowPos(Control(layout::id::gamePathLabel), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowSubclass(Control(layout::id::skipDialogCheck), &DialogWindow::CheckBoxProc, 1,
-                      reinterpret_cast<DWORD_PTR>(this));
+    skipDialogCheck_.Attach(Control(layout::id::skipDialogCheck));
     lastFocus_ = Control(layout::id::runButton);
 }
 
@@ -110,8 +97,7 @@ void DialogWindow::CreateControl(const layout::Control& design) {
         case layout::Kind::PictureButton: style |= BS_OWNERDRAW; break;
         case layout::Kind::PictureCheckBox:
             style |= BS_OWNERDRAW;
-            width = std::max(
-                width, CheckCaptionLeft() + theme_->TextWidth(hwnd_, design.text) + dpi.Scale(kCaptionRightSlackPx));
+            width = PictureCheckBox::WidthFor(width, theme_->TextWidth(hwnd_, design.text), dpi);
             break;
         case layout::Kind::TextBox:
             cls = L"EDIT";
@@ -179,11 +165,8 @@ std::string DialogWindow::PathText() const {
     text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
     return Narrow(text);
 }
-void DialogWindow::SetSkipDialog(bool ticked) {
-    skipDialog_ = ticked;
-    if (hwnd_) InvalidateRect(Control(layout::id::skipDialogCheck), nullptr, FALSE);
-}
-bool DialogWindow::SkipDialog() const { return skipDialog_; }
+void DialogWindow::SetSkipDialog(bool ticked) { skipDialogCheck_.SetChecked(ticked); }
+bool DialogWindow::SkipDialog() const { return skipDialogCheck_.Checked(); }
 
 void DialogWindow::SetBusy(bool busy) {
     if (!hwnd_) return;
@@ -200,21 +183,6 @@ LRESULT CALLBACK DialogWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self || !self->hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);
     return self->HandleMessage(msg, wp, lp);
-}
-
-// The picture check box keeps its own two states, and answers BM_GETCHECK / BM_SETCHECK
-// like any check box, so that accessibility tools and tests can read it.
-LRESULT CALLBACK DialogWindow::CheckBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-    auto* self = reinterpret_cast<DialogWindow*>(ref);
-    switch (msg) {
-        case BM_GETCHECK: return self->skipDialog_ ? BST_CHECKED : BST_UNCHECKED;
-        case BM_SETCHECK: self->SetSkipDialog(wp != BST_UNCHECKED); return 0;
-        // An owner-drawn button reports a double click instead of its second click;
-        // as a press, it toggles the box twice, like two single clicks.
-        case WM_LBUTTONDBLCLK: return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wp, lp);
-        case WM_NCDESTROY: RemoveWindowSubclass(hwnd, &DialogWindow::CheckBoxProc, 1); break;
-    }
-    return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 LRESULT DialogWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -244,7 +212,7 @@ void DialogWindow::OnCommand(int id, int code) {
             if (code == BN_CLICKED && events_.browseClicked) events_.browseClicked();
             break;
         case layout::id::skipDialogCheck:
-            if (code == BN_CLICKED) SetSkipDialog(!skipDialog_);
+            if (code == BN_CLICKED) skipDialogCheck_.Toggle();
             break;
         case IDOK: {
             // Enter: neither button is the default one, but a focused button takes it.
@@ -285,55 +253,9 @@ void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType == ODT_COMBOBOX)
         theme_->DrawListRow(item);
     else if (item.CtlType == ODT_BUTTON && static_cast<int>(item.CtlID) == layout::id::skipDialogCheck)
-        DrawCheckBox(item);
+        skipDialogCheck_.Draw(item, *theme_);
     else if (item.CtlType == ODT_BUTTON)
         theme_->DrawPictureButton(item);
-}
-
-// Where the check box's caption starts, after its tick indicator.
-int DialogWindow::CheckCaptionLeft() const { return theme_->dpi().Scale(kTickLeftPx + kTickBoxPx + kTickCaptionGapPx); }
-
-void DialogWindow::DrawCheckBox(const DRAWITEMSTRUCT& item) {
-    const Dpi& dpi = theme_->dpi();
-    const bool ticked = skipDialog_;
-    RECT face = item.rcItem;
-    theme_->DrawPicture(item.hDC, theme_->Picture(layout::Picture::Check), face, ticked ? kPressedShiftPx : 0,
-                        DialogTheme::Fit::SpanWidth);
-    DrawEdge(item.hDC, &face, ticked ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-
-    // A small tick box at the left makes the state plain at a glance.
-    const int box = dpi.Scale(kTickBoxPx);
-    const int left = face.left + dpi.Scale(kTickLeftPx);
-    const int top = face.top + (face.bottom - face.top - box) / 2;
-    RECT square{left, top, left + box, top + box};
-    const UniqueGdi<HBRUSH> white(CreateSolidBrush(Colour(layout::kWhite)));
-    FrameRect(item.hDC, &square, white.get());
-    if (ticked) {
-        const UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, std::max(1, dpi.Scale(kTickPenPx)), Colour(layout::kWhite)));
-        const SelectedObject selected(item.hDC, pen.get());
-        MoveToEx(item.hDC, left + box / 5, top + box / 2, nullptr);
-        LineTo(item.hDC, left + box / 2 - 1, top + box - box / 4 - 1);
-        LineTo(item.hDC, left + box - box / 5, top + box / 5);
-    }
-
-    RECT caption = face;
-    caption.left = face.left + CheckCaptionLeft();
-    if (ticked) OffsetRect(&caption, kPressedShiftPx, kPressedShiftPx);
-    std::wstring text(64, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()))));
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, Colour(layout::kWhite));
-    {
-        const SelectedObject font(item.hDC, theme_->Font());
-        DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &caption,
-                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT | DT_END_ELLIPSIS);
-    }
-    if (item.itemState & ODS_FOCUS) {
-        RECT focus = face;
-        InflateRect(&focus, -kCheckFocusInsetPx, -kCheckFocusInsetPx);
-        SetBkColor(item.hDC, kBlack);
-        DrawFocusRect(item.hDC, &focus);
-    }
 }
 
 }  // namespace zarn::win32

@@ -9,6 +9,7 @@
 
 #include "base/services.h"
 #include "win32/dialog_theme.h"
+#include "win32/picture_check_box.h"
 
 namespace zarn::win32 {
 
@@ -46,7 +47,6 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK CheckBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     void RegisterWindowClass() const;
@@ -61,15 +61,13 @@ private:
     LRESULT OnControlColour(HDC dc, HWND control);
     void OnMeasureItem(MEASUREITEMSTRUCT& item);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
-    int CheckCaptionLeft() const;
-    void DrawCheckBox(const DRAWITEMSTRUCT& item);
 
     HINSTANCE instance_;
     DialogEvents events_;
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
     std::unique_ptr<DialogTheme> theme_;
-    bool skipDialog_ = false;
+    PictureCheckBox skipDialogCheck_;
 };
 
 }  // namespace zarn::win32

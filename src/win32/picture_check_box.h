@@ -1,0 +1,39 @@
+#pragma once
+// "Don't show me again": an owner-drawn button shown as a picture with a tick box,
+// that keeps its own two states and answers like any check box.
+
+#include <windows.h>
+
+#include "win32/dialog_theme.h"
+#include "win32/dpi.h"
+
+namespace zarn::win32 {
+
+class PictureCheckBox {
+public:
+    PictureCheckBox() = default;
+    PictureCheckBox(const PictureCheckBox&) = delete;
+    PictureCheckBox& operator=(const PictureCheckBox&) = delete;
+
+    // Takes over the owner-drawn button until it is destroyed.
+    void Attach(HWND button);
+
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+    void Toggle() { SetChecked(!checked_); }
+
+    void Draw(const DRAWITEMSTRUCT& item, const DialogTheme& theme) const;
+
+    // The width that shows the whole caption beside the tick box, at least the designed one.
+    static int WidthFor(int designedWidth, int captionWidth, const Dpi& dpi);
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+    static int CaptionLeft(const Dpi& dpi);
+    void DrawTick(HDC dc, const RECT& face, const Dpi& dpi) const;
+
+    HWND button_ = nullptr;
+    bool checked_ = false;
+};
+
+}  // namespace zarn::win32
