@@ -2,17 +2,14 @@
 
 #include <algorithm>
 
-#include "model/catalogue.h"
 #include "resource.h"
+#include "win32/dialog_controls.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
 
 namespace zarn::win32 {
 
 namespace {
-
-constexpr int kListDropRows = 6;  // rows a list shows when it drops down
-constexpr int kLabelSlackPx = 2;  // device pixels a label is wider than its caption
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
@@ -32,14 +29,6 @@ RECT CentredFrame(const Dpi& dpi) {
     const int x = work.left + std::max(0, static_cast<int>(work.right - work.left - width) / 2);
     const int y = work.top + std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
     return {x, y, x + width, y + height};
-}
-
-template <typename Rows, typename ItemData>
-void AddRows(HWND list, const Rows& rows, ItemData itemData) {
-    for (const auto& row : rows) {
-        const auto at = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(row.text).c_str()));
-        SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(at), itemData(row));
-    }
 }
 
 }  // namespace
@@ -76,60 +65,9 @@ void DialogWindow::RegisterWindowClass() const {
 }
 
 void DialogWindow::CreateControls() {
-    // Creation order is the Tab order: the dialog manager walks the children in z-order.
-    for (const layout::Control* design : layout::ControlsByTabIndex()) CreateControl(*design);
-    FillLists();
-    // The label's last pixel row lies under the path box's frame: keep the label beneath it.
-    // It takes no focus, so its place in the z-order does not change the Tab order.
-    SetWindowPos(Control(layout::id::gamePathLabel), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    CreateDialogControls(hwnd_, instance_, *theme_);
     skipDialogCheck_.Attach(Control(layout::id::skipDialogCheck));
     lastFocus_ = Control(layout::id::runButton);
-}
-
-void DialogWindow::CreateControl(const layout::Control& design) {
-    const Dpi& dpi = theme_->dpi();
-    const wchar_t* cls = L"BUTTON";
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-    int width = dpi.FromTwips(design.width);
-    int height = dpi.FromTwips(design.height);
-    // A caption is never cut: the label and the check box grow to fit it if the font needs more room.
-    switch (design.kind) {
-        case layout::Kind::PictureButton: style |= BS_OWNERDRAW; break;
-        case layout::Kind::PictureCheckBox:
-            style |= BS_OWNERDRAW;
-            width = PictureCheckBox::WidthFor(width, theme_->TextWidth(hwnd_, design.text), dpi);
-            break;
-        case layout::Kind::TextBox:
-            cls = L"EDIT";
-            style |= ES_AUTOHSCROLL | ES_LEFT | WS_BORDER;
-            break;
-        case layout::Kind::DropDownList:
-            cls = L"COMBOBOX";
-            style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL;
-            height += kListDropRows * dpi.FromTwips(design.height);
-            break;
-        case layout::Kind::Label:
-            cls = L"STATIC";
-            style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-            width = std::max(width, theme_->TextWidth(hwnd_, design.text) + kLabelSlackPx);
-            break;
-        case layout::Kind::CommonDialog: return;
-    }
-    const HWND control = CreateWindowExW(0, cls, Widen(design.text).c_str(), style, dpi.FromTwips(design.left),
-                                         dpi.FromTwips(design.top), width, height, hwnd_,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance_, nullptr);
-    if (!control) throw SystemError(GetLastError(), "Creating the dialog's controls");
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(theme_->FontOf(design.id)), FALSE);
-}
-
-void DialogWindow::FillLists() {
-    // The lists' closed height is the designed one; their rows match it.
-    for (int id : {layout::id::resolutionList, layout::id::colourList}) {
-        SendMessageW(Control(id), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), theme_->ListRowHeight());
-        SendMessageW(Control(id), CB_SETITEMHEIGHT, 0, theme_->ListRowHeight());
-    }
-    AddRows(Control(layout::id::resolutionList), kResolutionRows, [](const auto& row) { return row.width; });
-    AddRows(Control(layout::id::colourList), kColourRows, [](const auto& row) { return row.bitsPerPixel; });
 }
 
 void DialogWindow::Show() {
@@ -195,33 +133,31 @@ LRESULT DialogWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC: return OnControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
         case WM_MEASUREITEM: OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)); return TRUE;
         case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
-        case WM_CLOSE:
-            if (!events_.canClose || events_.canClose()) Unload();
-            return 0;
-        case WM_DESTROY: hwnd_ = nullptr; return 0;
+        case WM_CLOSE: OnClose(); return 0;
+        case WM_DESTROY: OnDestroy(); return 0;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 void DialogWindow::OnCommand(int id, int code) {
+    if (id == IDOK) return OnEnter();
+    if (code != BN_CLICKED) return;
     switch (id) {
         case layout::id::runButton:
-            if (code == BN_CLICKED && events_.runClicked) events_.runClicked();
+            if (events_.runClicked) events_.runClicked();
             break;
         case layout::id::browseButton:
-            if (code == BN_CLICKED && events_.browseClicked) events_.browseClicked();
+            if (events_.browseClicked) events_.browseClicked();
             break;
-        case layout::id::skipDialogCheck:
-            if (code == BN_CLICKED) skipDialogCheck_.Toggle();
-            break;
-        case IDOK: {
-            // Enter: neither button is the default one, but a focused button takes it.
-            const HWND focus = GetFocus();
-            if (focus == Control(layout::id::runButton) || focus == Control(layout::id::browseButton))
-                SendMessageW(focus, BM_CLICK, 0, 0);
-            break;
-        }
+        case layout::id::skipDialogCheck: skipDialogCheck_.Toggle(); break;
     }
+}
+
+// Enter: neither button is the default one, but a focused button takes it.
+void DialogWindow::OnEnter() {
+    const HWND focus = GetFocus();
+    if (focus == Control(layout::id::runButton) || focus == Control(layout::id::browseButton))
+        SendMessageW(focus, BM_CLICK, 0, 0);
 }
 
 void DialogWindow::OnActivate(WPARAM wp) {
@@ -233,6 +169,13 @@ void DialogWindow::OnActivate(WPARAM wp) {
         SetFocus(lastFocus_);
     }
 }
+
+void DialogWindow::OnClose() {
+    if (!events_.canClose || events_.canClose()) Unload();
+}
+
+// The window is gone: the program's loop ends, and no message reaches it any more.
+void DialogWindow::OnDestroy() { hwnd_ = nullptr; }
 
 bool DialogWindow::OnEraseBackground(HDC dc) {
     RECT client{};

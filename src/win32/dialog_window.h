@@ -51,12 +51,13 @@ private:
 
     void RegisterWindowClass() const;
     void CreateControls();
-    void CreateControl(const layout::Control& design);
-    void FillLists();
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
 
     void OnCommand(int id, int code);
+    void OnEnter();
     void OnActivate(WPARAM wp);
+    void OnClose();
+    void OnDestroy();
     bool OnEraseBackground(HDC dc);
     LRESULT OnControlColour(HDC dc, HWND control);
     void OnMeasureItem(MEASUREITEMSTRUCT& item);

@@ -103,6 +103,7 @@ void PictureCheckBox::DrawTick(HDC dc, const RECT& face, const Dpi& dpi) const {
     if (!checked_) return;
     const UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, std::max(1, dpi.Scale(kTickPenPx)), Colour(layout::kWhite)));
     const SelectedObject selected(dc, pen.get());
+    // A check mark through three points placed as fractions of the box, so it scales with it.
     MoveToEx(dc, left + box / 5, top + box / 2, nullptr);
     LineTo(dc, left + box / 2 - 1, top + box - box / 4 - 1);
     LineTo(dc, left + box - box / 5, top + box / 5);

@@ -1,0 +1,97 @@
+#include "win32/dialog_controls.h"
+
+#include <algorithm>
+
+#include "model/catalogue.h"
+#include "setup/layout.h"
+#include "win32/picture_check_box.h"
+#include "win32/system_error.h"
+#include "win32/text.h"
+
+namespace zarn::win32 {
+
+namespace {
+
+constexpr int kListDropRows = 6;  // rows a list shows when it drops down
+constexpr int kLabelSlackPx = 2;  // device pixels a label is wider than its caption
+
+// The window class, style and size of one designed control; none for the file-open box.
+struct ChildWindow {
+    const wchar_t* windowClass;
+    DWORD style;
+    int width, height;
+};
+
+ChildWindow ChildWindowFor(HWND dialog, const layout::Control& design, const DialogTheme& theme) {
+    const Dpi& dpi = theme.dpi();
+    ChildWindow child{L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP, dpi.FromTwips(design.width),
+                      dpi.FromTwips(design.height)};
+    // A caption is never cut: the label and the check box grow to fit it if the font needs more room.
+    switch (design.kind) {
+        case layout::Kind::PictureButton: child.style |= BS_OWNERDRAW; break;
+        case layout::Kind::PictureCheckBox:
+            child.style |= BS_OWNERDRAW;
+            child.width = PictureCheckBox::WidthFor(child.width, theme.TextWidth(dialog, design.text), dpi);
+            break;
+        case layout::Kind::TextBox:
+            child.windowClass = L"EDIT";
+            child.style |= ES_AUTOHSCROLL | ES_LEFT | WS_BORDER;
+            break;
+        case layout::Kind::DropDownList:
+            child.windowClass = L"COMBOBOX";
+            child.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL;
+            child.height += kListDropRows * dpi.FromTwips(design.height);
+            break;
+        case layout::Kind::Label:
+            child.windowClass = L"STATIC";
+            child.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+            child.width = std::max(child.width, theme.TextWidth(dialog, design.text) + kLabelSlackPx);
+            break;
+        case layout::Kind::CommonDialog: child.windowClass = nullptr; break;
+    }
+    return child;
+}
+
+void CreateControl(HWND dialog, HINSTANCE instance, const DialogTheme& theme, const layout::Control& design) {
+    const ChildWindow child = ChildWindowFor(dialog, design, theme);
+    if (!child.windowClass) return;
+    const Dpi& dpi = theme.dpi();
+    const HWND control =
+        CreateWindowExW(0, child.windowClass, Widen(design.text).c_str(), child.style, dpi.FromTwips(design.left),
+                        dpi.FromTwips(design.top), child.width, child.height, dialog,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
+    if (!control) throw SystemError(GetLastError(), "Creating the dialog's controls");
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(theme.FontOf(design.id)), FALSE);
+}
+
+template <typename Rows, typename ItemData>
+void AddRows(HWND list, const Rows& rows, ItemData itemData) {
+    for (const auto& row : rows) {
+        const auto at = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(row.text).c_str()));
+        SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(at), itemData(row));
+    }
+}
+
+void FillLists(HWND dialog, const DialogTheme& theme) {
+    // The lists' closed height is the designed one; their rows match it.
+    for (int id : {layout::id::resolutionList, layout::id::colourList}) {
+        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), theme.ListRowHeight());
+        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, 0, theme.ListRowHeight());
+    }
+    AddRows(GetDlgItem(dialog, layout::id::resolutionList), kResolutionRows, [](const auto& row) { return row.width; });
+    AddRows(GetDlgItem(dialog, layout::id::colourList), kColourRows, [](const auto& row) { return row.bitsPerPixel; });
+}
+
+}  // namespace
+
+void CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogTheme& theme) {
+    // Creation order is the Tab order: the dialog manager walks the children in z-order.
+    for (const layout::Control* design : layout::ControlsByTabIndex()) CreateControl(dialog, instance, theme, *design);
+    FillLists(dialog, theme);
+    // The label's last pixel row lies under the path box's frame: keep the label beneath it.
+    // It takes no focus, so its place in the z-order does not change the Tab order.
+    SetWindowPos(GetDlgItem(dialog, layout::id::gamePathLabel), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace zarn::win32
