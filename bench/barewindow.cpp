@@ -7,8 +7,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"ZarnBenchBareWindow";
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -16,19 +15,18 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-} // namespace
+}  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
-{
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kClassName;
     if (!RegisterClassW(&wc)) return 1;
-    HWND window = CreateWindowW(kClassName, L"Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                330, 270, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowW(kClassName, L"Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 330, 270,
+                                nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
     ShowWindow(window, show);
     UpdateWindow(window);

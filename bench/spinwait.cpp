@@ -8,8 +8,7 @@
 
 namespace {
 
-std::wstring argument_string()
-{
+std::wstring argument_string() {
     const wchar_t* p = GetCommandLineW();
     bool quoted = false;
     while (*p && (quoted || (*p != L' ' && *p != L'\t'))) {
@@ -20,10 +19,9 @@ std::wstring argument_string()
     return p;
 }
 
-} // namespace
+}  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
-{
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     std::wstring command = argument_string();
     if (command.empty()) command = L"C:\\Colvane\\Vantreel\\zarnsl.exe ";
     STARTUPINFOW si{};

@@ -21,29 +21,26 @@
 
 namespace {
 
-int Usage()
-{
-    std::printf("usage: waitwindow window CLASS SECONDS EXE [ARGS...]\n"
-                "       waitwindow mode current|registry WxH SECONDS\n");
+int Usage() {
+    std::printf(
+        "usage: waitwindow window CLASS SECONDS EXE [ARGS...]\n"
+        "       waitwindow mode current|registry WxH SECONDS\n");
     return 2;
 }
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-unsigned long long SystemTicks()
-{
+unsigned long long SystemTicks() {
     FILETIME now;
     GetSystemTimePreciseAsFileTime(&now);
     return (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 
-int WatchWindow(const wchar_t* windowClass, double seconds, int count, wchar_t** program)
-{
+int WatchWindow(const wchar_t* windowClass, double seconds, int count, wchar_t** program) {
     std::wstring commandLine = L"\"" + std::wstring(program[0]) + L"\"";
     for (int i = 1; i < count; ++i) commandLine += L" " + std::wstring(program[i]);
     STARTUPINFOW startup{};
@@ -64,8 +61,7 @@ int WatchWindow(const wchar_t* windowClass, double seconds, int count, wchar_t**
         window = FindWindowW(windowClass, nullptr);
         QueryPerformanceCounter(&now);
         if (window && IsWindowVisible(window)) break;
-        if (Milliseconds(start, now) > seconds * 1000 ||
-            WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
+        if (Milliseconds(start, now) > seconds * 1000 || WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
             std::printf("error: no window appeared\n");
             CloseHandle(process.hProcess);
             return 1;
@@ -88,8 +84,7 @@ int WatchWindow(const wchar_t* windowClass, double seconds, int count, wchar_t**
     return 0;
 }
 
-bool ReadMode(DWORD which, DWORD& width, DWORD& height)
-{
+bool ReadMode(DWORD which, DWORD& width, DWORD& height) {
     DEVMODEW mode{};
     mode.dmSize = sizeof mode;
     if (!EnumDisplaySettingsW(nullptr, which, &mode)) return false;
@@ -98,12 +93,14 @@ bool ReadMode(DWORD which, DWORD& width, DWORD& height)
     return true;
 }
 
-int WatchMode(const wchar_t* source, const wchar_t* target, double seconds)
-{
+int WatchMode(const wchar_t* source, const wchar_t* target, double seconds) {
     DWORD which;
-    if (std::wcscmp(source, L"current") == 0) which = ENUM_CURRENT_SETTINGS;
-    else if (std::wcscmp(source, L"registry") == 0) which = ENUM_REGISTRY_SETTINGS;
-    else return Usage();
+    if (std::wcscmp(source, L"current") == 0)
+        which = ENUM_CURRENT_SETTINGS;
+    else if (std::wcscmp(source, L"registry") == 0)
+        which = ENUM_REGISTRY_SETTINGS;
+    else
+        return Usage();
     unsigned wantWidth = 0, wantHeight = 0;
     if (std::swscanf(target, L"%ux%u", &wantWidth, &wantHeight) != 2) return Usage();
 
@@ -135,10 +132,9 @@ int WatchMode(const wchar_t* source, const wchar_t* target, double seconds)
     }
 }
 
-} // namespace
+}  // namespace
 
-int wmain(int argc, wchar_t** argv)
-{
+int wmain(int argc, wchar_t** argv) {
     if (argc >= 5 && std::wcscmp(argv[1], L"window") == 0)
         return WatchWindow(argv[2], std::wcstod(argv[3], nullptr), argc - 4, argv + 4);
     if (argc == 5 && std::wcscmp(argv[1], L"mode") == 0)

@@ -10,8 +10,7 @@ namespace zarn {
 
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int number, const std::string& description)
-        : std::runtime_error(description), number_(number) {}
+    RuntimeError(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
     int number() const { return number_; }
     std::string description() const { return what(); }
 

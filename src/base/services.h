@@ -39,8 +39,7 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // The stored text, or "" when the key (or its application or section) is absent.
-    virtual std::string GetSetting(std::string_view application, std::string_view section,
-                                   std::string_view key) = 0;
+    virtual std::string GetSetting(std::string_view application, std::string_view section, std::string_view key) = 0;
     // Stores the text, creating application, section and key as needed.
     virtual void SaveSetting(std::string_view application, std::string_view section, std::string_view key,
                              std::string_view value) = 0;
@@ -112,7 +111,7 @@ enum class StartError { None, FileNotFound, PathNotFound, ElevationRequired, Oth
 struct StartResult {
     std::unique_ptr<GameProcess> process;  // nullptr when the start failed
     StartError error = StartError::None;
-    std::string errorText;                 // then the platform's own text for it
+    std::string errorText;  // then the platform's own text for it
 };
 
 class GameLauncher : public FileProbe {

@@ -11,9 +11,7 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-bool HoldsBlank(std::string_view text) {
-    return text.find_first_of(" \t") != std::string_view::npos;
-}
+bool HoldsBlank(std::string_view text) { return text.find_first_of(" \t") != std::string_view::npos; }
 
 // The folder part of a program path; a root keeps its separator ("C:\", "\").
 std::string FolderOf(std::string_view program) {

@@ -35,7 +35,7 @@ struct Control {
     Kind kind;
     int id;  // the window's control id
     int left, top, width, height;
-    int tabIndex;  // -1: not in the tab order
+    int tabIndex;           // -1: not in the tab order
     std::string_view text;  // caption, or the accessible name of a picture button
     Picture picture;
     std::uint32_t backColour;
@@ -57,19 +57,19 @@ inline constexpr std::size_t kControlCount = 8;
 inline constexpr std::size_t kWindowControlCount = kControlCount - 1;  // all but the file-open box
 
 inline constexpr std::array<Control, kControlCount> kControls{{
-    {"browseButton", Kind::PictureButton, id::browseButton, 2760, 1560, 972, 372, 6, "Browse", Picture::Browse,
-     kWhite, kPlatformDefault},
-    {"fileOpenBox", Kind::CommonDialog, 0, 2280, 1560, 0, 0, -1, "", Picture::None, kPlatformDefault,
+    {"browseButton", Kind::PictureButton, id::browseButton, 2760, 1560, 972, 372, 6, "Browse", Picture::Browse, kWhite,
      kPlatformDefault},
+    {"fileOpenBox", Kind::CommonDialog, 0, 2280, 1560, 0, 0, -1, "", Picture::None, kPlatformDefault, kPlatformDefault},
     {"gamePathEdit", Kind::TextBox, id::gamePathEdit, 120, 1200, 3612, 288, 4, "", Picture::None, kDarkBlue, kWhite},
     {"skipDialogCheck", Kind::PictureCheckBox, id::skipDialogCheck, 120, 2040, 1812, 252, 3, "Don't show me again",
      Picture::Check, kPlatformDefault, kWhite},
     {"colourList", Kind::DropDownList, id::colourList, 120, 600, 3612, 288, 2, "", Picture::None, kDarkBlue, kWhite},
-    {"resolutionList", Kind::DropDownList, id::resolutionList, 120, 120, 3612, 288, 1, "", Picture::None, kDarkBlue, kWhite},
-    {"runButton", Kind::PictureButton, id::runButton, 120, 2400, 3615, 375, 0, "Run Vantreel!", Picture::Run,
-     kSilver, kPlatformDefault},
-    {"gamePathLabel", Kind::Label, id::gamePathLabel, 120, 960, 1692, 252, 5, "The location of zarnsl.exe", Picture::None,
-     kPlatformDefault, kWhite},
+    {"resolutionList", Kind::DropDownList, id::resolutionList, 120, 120, 3612, 288, 1, "", Picture::None, kDarkBlue,
+     kWhite},
+    {"runButton", Kind::PictureButton, id::runButton, 120, 2400, 3615, 375, 0, "Run Vantreel!", Picture::Run, kSilver,
+     kPlatformDefault},
+    {"gamePathLabel", Kind::Label, id::gamePathLabel, 120, 960, 1692, 252, 5, "The location of zarnsl.exe",
+     Picture::None, kPlatformDefault, kWhite},
 }};
 
 // The file-open box of the browse button.
@@ -78,9 +78,7 @@ inline constexpr std::string_view kFileOpenFilter = "zarnsl.exe|zarnsl.exe";
 inline constexpr std::string_view kFileOpenInitialFolder = "C:\\";
 
 // Twips to pixels at a given DPI, rounded to the nearest pixel.
-constexpr int ToPixels(int twips, int dpi) {
-    return (twips * dpi + kTwipsPerPixel * 96 / 2) / (kTwipsPerPixel * 96);
-}
+constexpr int ToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerPixel * 96 / 2) / (kTwipsPerPixel * 96); }
 
 // The window's controls (all but the file-open box) by tab index: the order in which
 // the window creates them, which the keyboard's Tab follows.

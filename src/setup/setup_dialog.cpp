@@ -22,8 +22,7 @@ void SetupDialog::Load() {
     view_.Show();
     view_.SetResolutionRow(0);
     view_.SetColourRow(0);
-    if (const auto row = ResolutionRowForStoredWidth(GetSetting(settings, key::ScreenX)))
-        view_.SetResolutionRow(*row);
+    if (const auto row = ResolutionRowForStoredWidth(GetSetting(settings, key::ScreenX))) view_.SetResolutionRow(*row);
     if (const auto row = ColourRowForStoredDepth(GetSetting(settings, key::BitRes))) view_.SetColourRow(*row);
     view_.SetPathText(GetSetting(settings, key::ZarnPath));
 

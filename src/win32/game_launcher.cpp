@@ -92,8 +92,8 @@ StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), buffer.data(), nullptr, nullptr,
-                        FALSE, CREATE_SUSPENDED, nullptr, folder.empty() ? nullptr : folder.c_str(), &si, &pi)) {
+    if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), buffer.data(), nullptr, nullptr, FALSE,
+                        CREATE_SUSPENDED, nullptr, folder.empty() ? nullptr : folder.c_str(), &si, &pi)) {
         const DWORD code = GetLastError();
         // A program that exists but lies beyond MAX_PATH is no missing file: the
         // platform cannot start it from there.

@@ -16,8 +16,8 @@ struct FileId {
 
 // Volume serial and file index: the same file whatever name or link reaches it.
 FileId IdentityOf(const std::wstring& path) {
-    UniqueHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};
     if (file.get() == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(file.get(), &info))
         throw SystemError(GetLastError(), "Checking the game's program file");
@@ -43,8 +43,8 @@ bool GameJob::IsEmpty() {
         if (message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) empty_ = true;
     if (!empty_) {
         JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
-        if (QueryInformationJobObject(job_.get(), JobObjectBasicAccountingInformation, &accounting,
-                                      sizeof(accounting), nullptr) &&
+        if (QueryInformationJobObject(job_.get(), JobObjectBasicAccountingInformation, &accounting, sizeof(accounting),
+                                      nullptr) &&
             accounting.ActiveProcesses == 0)
             empty_ = true;
     }
@@ -64,8 +64,8 @@ std::vector<UniqueHandle> GameJob::RunningProcesses() {
         throw SystemError(GetLastError(), "Watching the game");
     const ULONG_PTR* ids = list.head.ProcessIdList;
     for (DWORD i = 0; i < list.head.NumberOfProcessIdsInList && running.size() < MAXIMUM_WAIT_OBJECTS - 1; ++i) {
-        UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
-                                         static_cast<DWORD>(ids[i])));
+        UniqueHandle process(
+            OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(ids[i])));
         if (!process) continue;  // it has just ended
         // The id may already name another process: only ours, and only while it runs.
         BOOL inJob = FALSE;

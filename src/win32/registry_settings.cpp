@@ -19,8 +19,7 @@ std::wstring KeyPath(std::string_view application, std::string_view section) {
 
 }  // namespace
 
-std::string RegistrySettings::GetSetting(std::string_view application, std::string_view section,
-                                         std::string_view key) {
+std::string RegistrySettings::GetSetting(std::string_view application, std::string_view section, std::string_view key) {
     HKEY raw = nullptr;
     LONG rc = RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, KEY_QUERY_VALUE, &raw);
     if (rc == ERROR_FILE_NOT_FOUND) return "";
@@ -50,8 +49,8 @@ std::string RegistrySettings::GetSetting(std::string_view application, std::stri
 void RegistrySettings::SaveSetting(std::string_view application, std::string_view section, std::string_view key,
                                    std::string_view value) {
     HKEY raw = nullptr;
-    LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, nullptr, 0,
-                              KEY_SET_VALUE, nullptr, &raw, nullptr);
+    LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &raw, nullptr);
     if (rc != ERROR_SUCCESS) throw SystemError(static_cast<DWORD>(rc), "Saving setting " + std::string(key));
     const UniqueKey hkey(raw);
     const std::wstring text = Widen(value);

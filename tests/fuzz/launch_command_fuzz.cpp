@@ -111,7 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(StartsWith(command.program, command.directory), "the folder is a leading part of the program");
 
     if (asTyped) {
-        Check(command.commandLine == std::string(path) + " " + arguments, "a quoted or blank-free path goes out as typed");
+        Check(command.commandLine == std::string(path) + " " + arguments,
+              "a quoted or blank-free path goes out as typed");
         Check(!command.programResolved, "a path as typed is not resolved");
         Check(files.asked == 0, "a path as typed is not looked up");
         return 0;

@@ -13,7 +13,7 @@ struct DisplaySwitch : ::testing::Test {
 
     bool Apply(int w, int h, int b) {
         return ApplyScreenMode(static_cast<std::int16_t>(w), static_cast<std::int16_t>(h), static_cast<std::int16_t>(b),
-                        display, boxes);
+                               display, boxes);
     }
 };
 
@@ -66,7 +66,8 @@ TEST_F(DisplaySwitch, EachAnswerOfThePlatformHasItsMessageAndIcon) {
         {ChangeResult::BadMode, "The graphics mode is not supported", BoxStyle::Critical},
         {ChangeResult::Failed, "The display driver failed the specified graphics mode", BoxStyle::Critical},
         {ChangeResult::Successful, "The display settings change was successful", BoxStyle::Information},
-        {ChangeResult::Restart, "The computer must be restarted in order for the graphics mode to work", BoxStyle::Question},
+        {ChangeResult::Restart, "The computer must be restarted in order for the graphics mode to work",
+         BoxStyle::Question},
     };
     display.modes = {{1152, 864, 16, 60}};
     for (const auto& c : cases) {

@@ -90,8 +90,8 @@ public:
     }
     ChangeResult ApplyEnumerated() override {
         applied.push_back(modes.at(last.value()));
-        log_.push_back("apply " + std::to_string(applied.back().width) + "x" +
-                       std::to_string(applied.back().height) + "x" + std::to_string(applied.back().bitsPerPel));
+        log_.push_back("apply " + std::to_string(applied.back().width) + "x" + std::to_string(applied.back().height) +
+                       "x" + std::to_string(applied.back().bitsPerPel));
         return answer;
     }
 
@@ -124,11 +124,11 @@ public:
     explicit Launcher(Log& log) : log_(log) {}
     std::vector<std::string> started;  // command lines of the games let run
     std::vector<LaunchCommand> commands;
-    std::vector<std::string> files;    // paths that name existing files
+    std::vector<std::string> files;  // paths that name existing files
     int passesUntilEnd = 0;
     StartError failWith = StartError::None;        // how the direct start fails
     StartError shellFailsWith = StartError::None;  // and a start through the shell
-    std::string failWithText;          // the platform's text for it, when not the default
+    std::string failWithText;                      // the platform's text for it, when not the default
     bool isThisProgram = false;
 
     StartResult StartSuspended(const LaunchCommand& command) override {
@@ -170,8 +170,14 @@ public:
     int resolutionRow = -1, colourRow = -1;
     std::string pathText;
 
-    void Show() override { log_->push_back("show"); shown = true; }
-    void Unload() override { log_->push_back("unload"); loaded = false; }
+    void Show() override {
+        log_->push_back("show");
+        shown = true;
+    }
+    void Unload() override {
+        log_->push_back("unload");
+        loaded = false;
+    }
     bool Loaded() const override { return loaded; }
     void SetResolutionRow(int row) override { resolutionRow = row; }
     int ResolutionRow() const override { return resolutionRow; }
@@ -181,7 +187,10 @@ public:
     std::string PathText() const override { return pathText; }
     void SetSkipDialog(bool ticked) override { skipDialog = ticked; }
     bool SkipDialog() const override { return skipDialog; }
-    void SetBusy(bool b) override { log_->push_back(b ? "busy" : "idle"); busy = b; }
+    void SetBusy(bool b) override {
+        log_->push_back(b ? "busy" : "idle");
+        busy = b;
+    }
 
 private:
     Log* log_;

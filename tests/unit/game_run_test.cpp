@@ -45,7 +45,10 @@ TEST_F(GameRun, WaitsForTheGameThenReadsTheSettingsAndSwitches) {
 
 TEST_F(GameRun, UsesWhatWasStoredWhileTheGameRan) {
     launcher.passesUntilEnd = 1;
-    pump.onDispatch = [&] { settings.values["ScreenX"] = "800"; settings.values["ScreenY"] = "600"; };
+    pump.onDispatch = [&] {
+        settings.values["ScreenX"] = "800";
+        settings.values["ScreenY"] = "600";
+    };
     RunGameThenSwitchMode(kGame, "", services);
     ASSERT_EQ(display.applied.size(), 1u);
     EXPECT_EQ(display.applied[0].width, 800);

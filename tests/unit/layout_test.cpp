@@ -9,10 +9,13 @@ namespace zarn {
 namespace {
 
 TEST(Layout, ControlsSitAtTheirDesignPixelsAt96Dpi) {
-    struct Expect { std::string_view name; int x, y, w, h; };
-    const Expect expected[] = {{"browseButton", 230, 130, 81, 31}, {"gamePathEdit", 10, 100, 301, 24},
-                               {"skipDialogCheck", 10, 170, 151, 21},   {"colourList", 10, 50, 301, 24},
-                               {"resolutionList", 10, 10, 301, 24},    {"runButton", 10, 200, 301, 31},
+    struct Expect {
+        std::string_view name;
+        int x, y, w, h;
+    };
+    const Expect expected[] = {{"browseButton", 230, 130, 81, 31},    {"gamePathEdit", 10, 100, 301, 24},
+                               {"skipDialogCheck", 10, 170, 151, 21}, {"colourList", 10, 50, 301, 24},
+                               {"resolutionList", 10, 10, 301, 24},   {"runButton", 10, 200, 301, 31},
                                {"gamePathLabel", 10, 80, 141, 21}};
     for (const auto& e : expected) {
         const auto* c = layout::ControlNamed(e.name);
@@ -30,8 +33,8 @@ TEST(Layout, ControlsSitAtTheirDesignPixelsAt96Dpi) {
 TEST(Layout, TabOrderRunsFromTheRunButtonToBrowsePassingTheLabel) {
     std::vector<std::string_view> names;
     for (const auto* c : layout::ControlsByTabIndex()) names.push_back(c->name);
-    EXPECT_EQ(names, (std::vector<std::string_view>{"runButton", "resolutionList", "colourList", "skipDialogCheck", "gamePathEdit", "gamePathLabel",
-                                                    "browseButton"}));
+    EXPECT_EQ(names, (std::vector<std::string_view>{"runButton", "resolutionList", "colourList", "skipDialogCheck",
+                                                    "gamePathEdit", "gamePathLabel", "browseButton"}));
     EXPECT_EQ(layout::ControlWithId(layout::id::skipDialogCheck).text, "Don't show me again");
 }
 

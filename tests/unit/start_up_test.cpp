@@ -19,8 +19,7 @@ struct StartUp : ::testing::Test, fake::GameWorld {
         SetupDialog setup(view, SetupServices{services, openBox}, std::string(arguments));
         try {
             setup.Load();
-        } catch (const RuntimeError&) {
-        }
+        } catch (const RuntimeError&) {}
     }
     bool LaunchedDirectly() const { return !launcher.started.empty(); }
     std::vector<std::string> Started() const { return launcher.started; }
@@ -54,7 +53,9 @@ TEST_F(StartUp, ShowResElevenLaunchesTheDefaultGameWithTheArgumentsAfterClosing)
     EXPECT_EQ(view.skipDialog, true);
     // The dialog is gone before the game starts.
     const auto unload = std::find(log.begin(), log.end(), "unload");
-    EXPECT_LT(unload - log.begin(), std::find(log.begin(), log.end(), "start C:\\Colvane\\Vantreel\\zarnsl.exe -window -skip intro") - log.begin());
+    EXPECT_LT(
+        unload - log.begin(),
+        std::find(log.begin(), log.end(), "start C:\\Colvane\\Vantreel\\zarnsl.exe -window -skip intro") - log.begin());
     EXPECT_EQ(boxes.shown.back().text, "The display settings change was successful");
 }
 

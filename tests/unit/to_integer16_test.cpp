@@ -6,7 +6,6 @@
 namespace zarn {
 namespace {
 
-
 int ErrorNumberOf(std::string_view text) {
     try {
         ToInteger16(text);

@@ -7,8 +7,7 @@
 #include <cwchar>
 
 // Returns the DISP_CHANGE code, or DISP_CHANGE_BADPARAM for text that is not WxHxB.
-inline LONG SetModeFromText(const wchar_t* mode)
-{
+inline LONG SetModeFromText(const wchar_t* mode) {
     unsigned w = 0, h = 0, b = 0;
     if (std::swscanf(mode, L"%ux%ux%u", &w, &h, &b) != 3) return DISP_CHANGE_BADPARAM;
     DEVMODEW dm{};

@@ -43,8 +43,7 @@ constexpr std::string_view kSettingNames[] = {zarn::key::ShowRes, zarn::key::Scr
 
 double g_timeout_s = 15.0;
 
-[[noreturn]] void fail(const char* fmt, const char* arg = "")
-{
+[[noreturn]] void fail(const char* fmt, const char* arg = "") {
     std::printf("error: ");
     std::printf(fmt, arg);
     std::printf("\n");
@@ -53,8 +52,7 @@ double g_timeout_s = 15.0;
 }
 
 // Text printed on one line: line breaks become the two characters "\n".
-std::string one_line(std::wstring_view w)
-{
+std::string one_line(std::wstring_view w) {
     std::string out;
     for (char c : Narrow(w)) {
         if (c == '\r') continue;
@@ -68,8 +66,7 @@ std::string one_line(std::wstring_view w)
 
 // Messages to another process never block us for long: a hung or busy
 // target reads as a failure instead of hanging the test.
-LRESULT send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0)
-{
+LRESULT send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG | SMTO_BLOCK, 5000, &result)) {
         char hex[16];
@@ -79,8 +76,7 @@ LRESULT send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0)
     return static_cast<LRESULT>(result);
 }
 
-std::wstring text_of(HWND hwnd)
-{
+std::wstring text_of(HWND hwnd) {
     auto len = send(hwnd, WM_GETTEXTLENGTH);
     std::wstring buf(static_cast<size_t>(len) + 1, L'\0');
     auto got = send(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()));
@@ -88,44 +84,38 @@ std::wstring text_of(HWND hwnd)
     return buf;
 }
 
-BOOL CALLBACK collect_window(HWND hwnd, LPARAM lp)
-{
+BOOL CALLBACK collect_window(HWND hwnd, LPARAM lp) {
     if (IsWindowVisible(hwnd)) reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
     return TRUE;
 }
 
-std::wstring class_of(HWND hwnd)
-{
+std::wstring class_of(HWND hwnd) {
     wchar_t buf[256];
     int n = GetClassNameW(hwnd, buf, 256);
     return std::wstring(buf, static_cast<size_t>(n > 0 ? n : 0));
 }
 
-std::wstring caption_of(HWND hwnd)
-{
+std::wstring caption_of(HWND hwnd) {
     wchar_t buf[512];
     int n = InternalGetWindowText(hwnd, buf, 512);
     return std::wstring(buf, static_cast<size_t>(n > 0 ? n : 0));
 }
 
-std::vector<HWND> visible_top_level()
-{
+std::vector<HWND> visible_top_level() {
     std::vector<HWND> all;
     EnumWindows(collect_window, reinterpret_cast<LPARAM>(&all));
     return all;
 }
 
 template <class Pred>
-HWND find_top_level(Pred pred)
-{
+HWND find_top_level(Pred pred) {
     for (HWND h : visible_top_level())
         if (pred(h)) return h;
     return nullptr;
 }
 
 template <class Pred>
-HWND wait_for(Pred pred, const char* what)
-{
+HWND wait_for(Pred pred, const char* what) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(g_timeout_s);
     for (;;) {
         if (HWND h = find_top_level(pred)) return h;
@@ -134,39 +124,25 @@ HWND wait_for(Pred pred, const char* what)
     }
 }
 
-bool is_box(HWND h)
-{
-    return class_of(h) == L"#32770" && caption_of(h) == kBoxCaption;
-}
+bool is_box(HWND h) { return class_of(h) == L"#32770" && caption_of(h) == kBoxCaption; }
 
-bool is_dialog(HWND h)
-{
-    return class_of(h) == kDialogClass && caption_of(h) == kDialogCaption;
-}
+bool is_dialog(HWND h) { return class_of(h) == kDialogClass && caption_of(h) == kDialogCaption; }
 
-bool is_file_open(HWND h)
-{
-    return class_of(h) == L"#32770" && caption_of(h) == kFileOpenTitle;
-}
+bool is_file_open(HWND h) { return class_of(h) == L"#32770" && caption_of(h) == kFileOpenTitle; }
 
-HWND wait_dialog()
-{
-    return wait_for(is_dialog, "the setup dialog");
-}
+HWND wait_dialog() { return wait_for(is_dialog, "the setup dialog"); }
 
 // The dialog's child windows, by tab index; the file-open box is no window of
 // its own.
 const auto kWindowControls = layout::ControlsByTabIndex();
 
-const layout::Control* window_control(int control_id)
-{
+const layout::Control* window_control(int control_id) {
     for (const layout::Control* c : kWindowControls)
         if (c->id == control_id) return c;
     return nullptr;
 }
 
-std::string name_of(HWND dialog, HWND child)
-{
+std::string name_of(HWND dialog, HWND child) {
     if (!child) return "<none>";
     if (child == dialog) return "<dialog>";
     // The edit inside a combobox belongs to its parent control.
@@ -177,27 +153,21 @@ std::string name_of(HWND dialog, HWND child)
     return "<id " + std::to_string(child_id) + ">";
 }
 
-HWND control(HWND dialog, const layout::Control& c)
-{
+HWND control(HWND dialog, const layout::Control& c) {
     HWND h = GetDlgItem(dialog, c.id);
     if (!h) fail("control %s not found in the dialog", std::string(c.name).c_str());
     return h;
 }
 
-HWND control(HWND dialog, int control_id)
-{
-    return control(dialog, layout::ControlWithId(control_id));
-}
+HWND control(HWND dialog, int control_id) { return control(dialog, layout::ControlWithId(control_id)); }
 
-HWND control(HWND dialog, std::string_view name)
-{
+HWND control(HWND dialog, std::string_view name) {
     const layout::Control* c = layout::ControlNamed(name);
     if (!c || c->kind == Kind::CommonDialog) fail("unknown control %s", std::string(name).c_str());
     return control(dialog, *c);
 }
 
-std::wstring combo_row(HWND combo, LRESULT row)
-{
+std::wstring combo_row(HWND combo, LRESULT row) {
     auto len = send(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(row));
     if (len == CB_ERR) return {};
     std::wstring buf(static_cast<size_t>(len) + 1, L'\0');
@@ -207,8 +177,7 @@ std::wstring combo_row(HWND combo, LRESULT row)
     return buf;
 }
 
-HWND focus_in(HWND window)
-{
+HWND focus_in(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
@@ -219,8 +188,7 @@ HWND focus_in(HWND window)
 
 // 32x32 pixels (0x00RRGGBB) of a screen rectangle, or of an icon drawn on a
 // given background.
-std::vector<DWORD> grab(HDC source, int x, int y, HICON icon, DWORD background)
-{
+std::vector<DWORD> grab(HDC source, int x, int y, HICON icon, DWORD background) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = 32;
@@ -249,8 +217,7 @@ std::vector<DWORD> grab(HDC source, int x, int y, HICON icon, DWORD background)
     return px;
 }
 
-long difference(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
-{
+long difference(const std::vector<DWORD>& a, const std::vector<DWORD>& b) {
     long sum = 0;
     for (size_t i = 0; i < a.size(); ++i)
         for (int shift : {0, 8, 16})
@@ -260,8 +227,7 @@ long difference(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
 
 // Icon handles are per process, so the box's icon is told by its look: the
 // pixels on screen are matched against the four standard icons drawn here.
-const char* icon_name(HWND box)
-{
+const char* icon_name(HWND box) {
     // The icon is a static control: id 20 on Windows, stc1 (0x440) in Wine.
     HWND icon = GetDlgItem(box, 0x14);
     if (!icon) icon = GetDlgItem(box, 0x440);
@@ -282,7 +248,7 @@ const char* icon_name(HWND box)
             const char* name;
         };
         const char* best = nullptr;
-        long best_diff = 32L * 32 * 3 * 40; // more than this apart is no match
+        long best_diff = 32L * 32 * 3 * 40;  // more than this apart is no match
         for (Known k : {Known{IDI_HAND, "critical"}, Known{IDI_ASTERISK, "information"},
                         Known{IDI_QUESTION, "question"}, Known{IDI_EXCLAMATION, "exclamation"}}) {
             long d = difference(shown, grab(nullptr, 0, 0, LoadIconA(nullptr, k.id), shown[0]));
@@ -296,8 +262,7 @@ const char* icon_name(HWND box)
     return "unknown";
 }
 
-int verb_msgbox(bool keep)
-{
+int verb_msgbox(bool keep) {
     HWND box = wait_for(is_box, "a ZarnRes message box");
     HWND text = GetDlgItem(box, 0xFFFF);
     std::printf("text: %s\n", text ? one_line(text_of(text)).c_str() : "<no text control>");
@@ -318,8 +283,7 @@ int verb_msgbox(bool keep)
     return 0;
 }
 
-int verb_nobox(double seconds)
-{
+int verb_nobox(double seconds) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (std::chrono::steady_clock::now() < deadline) {
         if (HWND box = find_top_level(is_box)) {
@@ -334,50 +298,42 @@ int verb_nobox(double seconds)
 }
 
 // One control's state as "name: value" lines; what is shown depends on its kind.
-void print_state(HWND dlg, const layout::Control& c)
-{
+void print_state(HWND dlg, const layout::Control& c) {
     const std::string name(c.name);
     HWND h = control(dlg, c);
     switch (c.kind) {
-    case Kind::DropDownList: {
-        auto sel = send(h, CB_GETCURSEL);
-        std::printf("%s: %s\n", name.c_str(), sel == CB_ERR ? "<none>" : Narrow(combo_row(h, sel)).c_str());
-        std::printf("%s.index: %ld\n", name.c_str(), static_cast<long>(sel));
-        auto count = send(h, CB_GETCOUNT);
-        std::printf("%s.rows:", name.c_str());
-        for (LRESULT i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : " ", Narrow(combo_row(h, i)).c_str());
-        std::printf("\n");
-        break;
-    }
-    case Kind::TextBox:
-        std::printf("%s: %s\n", name.c_str(), one_line(text_of(h)).c_str());
-        break;
-    case Kind::PictureCheckBox:
-        std::printf("%s: %ld\n", name.c_str(), static_cast<long>(send(h, BM_GETCHECK)));
-        std::printf("%s.text: %s\n", name.c_str(), one_line(text_of(h)).c_str());
-        break;
-    case Kind::PictureButton:
-        std::printf("%s.enabled: %d\n", name.c_str(), IsWindowEnabled(h) ? 1 : 0);
-        std::printf("%s.text: %s\n", name.c_str(), one_line(text_of(h)).c_str());
-        break;
-    case Kind::Label:
-        std::printf("%s.text: %s\n", name.c_str(), one_line(text_of(h)).c_str());
-        break;
-    case Kind::CommonDialog:
-        break;
+        case Kind::DropDownList: {
+            auto sel = send(h, CB_GETCURSEL);
+            std::printf("%s: %s\n", name.c_str(), sel == CB_ERR ? "<none>" : Narrow(combo_row(h, sel)).c_str());
+            std::printf("%s.index: %ld\n", name.c_str(), static_cast<long>(sel));
+            auto count = send(h, CB_GETCOUNT);
+            std::printf("%s.rows:", name.c_str());
+            for (LRESULT i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : " ", Narrow(combo_row(h, i)).c_str());
+            std::printf("\n");
+            break;
+        }
+        case Kind::TextBox: std::printf("%s: %s\n", name.c_str(), one_line(text_of(h)).c_str()); break;
+        case Kind::PictureCheckBox:
+            std::printf("%s: %ld\n", name.c_str(), static_cast<long>(send(h, BM_GETCHECK)));
+            std::printf("%s.text: %s\n", name.c_str(), one_line(text_of(h)).c_str());
+            break;
+        case Kind::PictureButton:
+            std::printf("%s.enabled: %d\n", name.c_str(), IsWindowEnabled(h) ? 1 : 0);
+            std::printf("%s.text: %s\n", name.c_str(), one_line(text_of(h)).c_str());
+            break;
+        case Kind::Label: std::printf("%s.text: %s\n", name.c_str(), one_line(text_of(h)).c_str()); break;
+        case Kind::CommonDialog: break;
     }
 }
 
-int verb_dialog()
-{
+int verb_dialog() {
     HWND dlg = wait_dialog();
     for (const layout::Control* c : kWindowControls) print_state(dlg, *c);
     std::printf("focus: %s\n", name_of(dlg, focus_in(dlg)).c_str());
     return 0;
 }
 
-int verb_geometry()
-{
+int verb_geometry() {
     HWND dlg = wait_dialog();
     RECT client;
     GetClientRect(dlg, &client);
@@ -412,8 +368,7 @@ int verb_geometry()
     return 0;
 }
 
-int verb_select(std::string_view name, int row)
-{
+int verb_select(std::string_view name, int row) {
     HWND dlg = wait_dialog();
     HWND combo = control(dlg, name);
     if (send(combo, CB_SETCURSEL, static_cast<WPARAM>(row)) != row) fail("row not selectable");
@@ -421,8 +376,7 @@ int verb_select(std::string_view name, int row)
     return 0;
 }
 
-int verb_check(int want)
-{
+int verb_check(int want) {
     HWND dlg = wait_dialog();
     HWND box = control(dlg, id::skipDialogCheck);
     for (int i = 0; i < 3; ++i) {
@@ -436,8 +390,7 @@ int verb_check(int want)
     fail("skipDialogCheck does not take the state");
 }
 
-int verb_settext(std::string_view name, std::string_view text)
-{
+int verb_settext(std::string_view name, std::string_view text) {
     HWND dlg = wait_dialog();
     std::wstring w = Widen(text);
     send(control(dlg, name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()));
@@ -445,8 +398,7 @@ int verb_settext(std::string_view name, std::string_view text)
     return 0;
 }
 
-int verb_click(std::string_view name)
-{
+int verb_click(std::string_view name) {
     HWND dlg = wait_dialog();
     HWND button = control(dlg, name);
     if (!IsWindowEnabled(button)) std::printf("note: %s is disabled\n", std::string(name).c_str());
@@ -456,8 +408,7 @@ int verb_click(std::string_view name)
     return 0;
 }
 
-int verb_clicks(std::string_view name, int count)
-{
+int verb_clicks(std::string_view name, int count) {
     HWND dlg = wait_dialog();
     HWND target = control(dlg, name);
     SetForegroundWindow(dlg);
@@ -476,8 +427,7 @@ int verb_clicks(std::string_view name, int count)
 }
 
 // "\uXXXX" escapes to UTF-16 units, so a test can pass text no UTF-8 can hold.
-std::wstring unescape(const std::wstring& text)
-{
+std::wstring unescape(const std::wstring& text) {
     std::wstring out;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == L'\\' && i + 5 < text.size() && text[i + 1] == L'u') {
@@ -490,8 +440,7 @@ std::wstring unescape(const std::wstring& text)
     return out;
 }
 
-int verb_launch(const std::string& exe, const std::string& args)
-{
+int verb_launch(const std::string& exe, const std::string& args) {
     std::wstring line = L"\"" + Widen(exe) + L"\" " + unescape(Widen(args));
     STARTUPINFOW si{};
     si.cb = sizeof si;
@@ -504,16 +453,19 @@ int verb_launch(const std::string& exe, const std::string& args)
     return 0;
 }
 
-std::optional<std::vector<WORD>> key_chord(std::string_view key)
-{
+std::optional<std::vector<WORD>> key_chord(std::string_view key) {
     std::vector<WORD> vks;
     auto plus = key.find('+');
     while (plus != std::string_view::npos) {
         std::string_view mod = key.substr(0, plus);
-        if (mod == "shift") vks.push_back(VK_SHIFT);
-        else if (mod == "alt") vks.push_back(VK_MENU);
-        else if (mod == "ctrl") vks.push_back(VK_CONTROL);
-        else return std::nullopt;
+        if (mod == "shift")
+            vks.push_back(VK_SHIFT);
+        else if (mod == "alt")
+            vks.push_back(VK_MENU);
+        else if (mod == "ctrl")
+            vks.push_back(VK_CONTROL);
+        else
+            return std::nullopt;
         key.remove_prefix(plus + 1);
         plus = key.find('+');
     }
@@ -536,8 +488,7 @@ std::optional<std::vector<WORD>> key_chord(std::string_view key)
     return std::nullopt;
 }
 
-void send_chord(const std::vector<WORD>& vks)
-{
+void send_chord(const std::vector<WORD>& vks) {
     std::vector<INPUT> in;
     for (WORD vk : vks) {
         INPUT i{};
@@ -555,8 +506,7 @@ void send_chord(const std::vector<WORD>& vks)
     SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
-int verb_keys(const std::vector<std::string>& keys)
-{
+int verb_keys(const std::vector<std::string>& keys) {
     HWND dlg = wait_dialog();
     SetForegroundWindow(dlg);
     for (int i = 0; i < 40 && GetForegroundWindow() != dlg; ++i) Sleep(25);
@@ -576,23 +526,20 @@ int verb_keys(const std::vector<std::string>& keys)
     return 0;
 }
 
-int verb_focus()
-{
+int verb_focus() {
     HWND dlg = wait_dialog();
     std::printf("focus: %s\n", name_of(dlg, focus_in(dlg)).c_str());
     return 0;
 }
 
-int verb_close()
-{
+int verb_close() {
     HWND dlg = wait_dialog();
     PostMessageW(dlg, WM_CLOSE, 0, 0);
     std::printf("close: posted\n");
     return 0;
 }
 
-int verb_gone(double seconds)
-{
+int verb_gone(double seconds) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (std::chrono::steady_clock::now() < deadline) {
         if (!find_top_level([](HWND h) { return is_dialog(h) || is_box(h); })) {
@@ -606,14 +553,12 @@ int verb_gone(double seconds)
 
 // The file name field: a combobox (id 0x47c) in the explorer-style box, an
 // edit (id 0x480) in the old style.
-HWND file_name_field(HWND box)
-{
+HWND file_name_field(HWND box) {
     if (HWND c = GetDlgItem(box, 0x47c)) return c;
     return GetDlgItem(box, 0x480);
 }
 
-int verb_fileopen(bool keep, bool cancel, const std::wstring& name)
-{
+int verb_fileopen(bool keep, bool cancel, const std::wstring& name) {
     HWND box = wait_for(is_file_open, "the file-open box");
     std::printf("title: %s\n", Narrow(caption_of(box)).c_str());
     // "Look in" list (0x471) and file type list (0x470).
@@ -633,7 +578,8 @@ int verb_fileopen(bool keep, bool cancel, const std::wstring& name)
     std::fflush(stdout);
     if (keep) return 0;
     if (cancel) {
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDCANCEL)));
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, IDCANCEL)));
     } else {
         HWND field = file_name_field(box);
         if (!field) fail("the file-open box has no file name field");
@@ -646,8 +592,7 @@ int verb_fileopen(bool keep, bool cancel, const std::wstring& name)
     return 0;
 }
 
-int verb_mode()
-{
+int verb_mode() {
     DEVMODEA cur{};
     cur.dmSize = sizeof cur;
     if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &cur)) fail("no current display mode");
@@ -661,8 +606,7 @@ int verb_mode()
     return 0;
 }
 
-int verb_setmode(const char* mode)
-{
+int verb_setmode(const char* mode) {
     LONG r = SetModeFromText(Widen(mode).c_str());
     std::printf("setmode: %ld\n", r);
     return r == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
@@ -670,14 +614,12 @@ int verb_setmode(const char* mode)
 
 // A misspelt name would store or read a value the program never looks at, and
 // a scenario would check nothing; only the program's own names are taken.
-void check_setting_name(const std::string& name)
-{
+void check_setting_name(const std::string& name) {
     if (std::find(std::begin(kSettingNames), std::end(kSettingNames), name) == std::end(kSettingNames))
         fail("unknown setting %s", name.c_str());
 }
 
-int verb_reg(const std::vector<std::string>& args)
-{
+int verb_reg(const std::vector<std::string>& args) {
     if (args.empty()) fail("reg needs get, set, del or clear");
     const std::string& op = args[0];
     if (op == "get") {
@@ -738,8 +680,7 @@ int verb_reg(const std::vector<std::string>& args)
     return 0;
 }
 
-int verb_names()
-{
+int verb_names() {
     std::printf("window.class: %s\n", std::string(layout::kWindowClass).c_str());
     std::printf("window.caption: %s\n", std::string(layout::kCaption).c_str());
     std::printf("fileopen.title: %s\n", std::string(layout::kFileOpenTitle).c_str());
@@ -752,8 +693,7 @@ int verb_names()
     return 0;
 }
 
-int verb_hold(double seconds)
-{
+int verb_hold(double seconds) {
     // Touching the desktop window makes Wine start the virtual desktop; a
     // hidden window of ours keeps it in use.
     GetDesktopWindow();
@@ -772,16 +712,14 @@ int verb_hold(double seconds)
     return 0;
 }
 
-[[noreturn]] void usage()
-{
+[[noreturn]] void usage() {
     std::printf("usage: uidriver [-t SECONDS] VERB [ARGS]  (verbs: see tests/wine/README.md)\n");
     std::exit(2);
 }
 
-} // namespace
+}  // namespace
 
-int main()
-{
+int main() {
     // Arguments come as UTF-8 from the wide command line.
     int argc = 0;
     LPWSTR* wargv = CommandLineToArgvW(GetCommandLineW(), &argc);
@@ -803,36 +741,60 @@ int main()
     };
 
     int rc;
-    if (verb == "msgbox") rc = verb_msgbox(!rest.empty() && rest[0] == "--keep");
-    else if (verb == "nobox") rc = verb_nobox(rest.empty() ? 1.0 : std::atof(rest[0].c_str()));
-    else if (verb == "dialog") rc = verb_dialog();
-    else if (verb == "geometry") rc = verb_geometry();
-    else if (verb == "select") rc = verb_select(arg(0), std::atoi(arg(1).c_str()));
-    else if (verb == "check") rc = verb_check(std::atoi(arg(0).c_str()));
-    else if (verb == "settext") rc = verb_settext(arg(0), arg(1));
-    else if (verb == "click") rc = verb_click(arg(0));
-    else if (verb == "clicks") rc = verb_clicks(arg(0), std::atoi(arg(1).c_str()));
-    else if (verb == "launch") rc = verb_launch(arg(0), arg(1));
-    else if (verb == "keys") rc = verb_keys(rest);
-    else if (verb == "focus") rc = verb_focus();
-    else if (verb == "close") rc = verb_close();
-    else if (verb == "gone") rc = verb_gone(rest.empty() ? g_timeout_s : std::atof(rest[0].c_str()));
+    if (verb == "msgbox")
+        rc = verb_msgbox(!rest.empty() && rest[0] == "--keep");
+    else if (verb == "nobox")
+        rc = verb_nobox(rest.empty() ? 1.0 : std::atof(rest[0].c_str()));
+    else if (verb == "dialog")
+        rc = verb_dialog();
+    else if (verb == "geometry")
+        rc = verb_geometry();
+    else if (verb == "select")
+        rc = verb_select(arg(0), std::atoi(arg(1).c_str()));
+    else if (verb == "check")
+        rc = verb_check(std::atoi(arg(0).c_str()));
+    else if (verb == "settext")
+        rc = verb_settext(arg(0), arg(1));
+    else if (verb == "click")
+        rc = verb_click(arg(0));
+    else if (verb == "clicks")
+        rc = verb_clicks(arg(0), std::atoi(arg(1).c_str()));
+    else if (verb == "launch")
+        rc = verb_launch(arg(0), arg(1));
+    else if (verb == "keys")
+        rc = verb_keys(rest);
+    else if (verb == "focus")
+        rc = verb_focus();
+    else if (verb == "close")
+        rc = verb_close();
+    else if (verb == "gone")
+        rc = verb_gone(rest.empty() ? g_timeout_s : std::atof(rest[0].c_str()));
     else if (verb == "fileopen") {
         bool keep = false, cancel = false;
         std::wstring name;
         for (size_t i = 0; i < rest.size(); ++i) {
-            if (rest[i] == "--keep") keep = true;
-            else if (rest[i] == "--cancel") cancel = true;
-            else if (rest[i] == "--name" && i + 1 < rest.size()) name = Widen(rest[++i]);
-            else usage();
+            if (rest[i] == "--keep")
+                keep = true;
+            else if (rest[i] == "--cancel")
+                cancel = true;
+            else if (rest[i] == "--name" && i + 1 < rest.size())
+                name = Widen(rest[++i]);
+            else
+                usage();
         }
         rc = verb_fileopen(keep, cancel, name);
-    } else if (verb == "mode") rc = verb_mode();
-    else if (verb == "setmode") rc = verb_setmode(arg(0).c_str());
-    else if (verb == "reg") rc = verb_reg(rest);
-    else if (verb == "hold") rc = verb_hold(std::atof(arg(0).c_str()));
-    else if (verb == "names") rc = verb_names();
-    else usage();
+    } else if (verb == "mode")
+        rc = verb_mode();
+    else if (verb == "setmode")
+        rc = verb_setmode(arg(0).c_str());
+    else if (verb == "reg")
+        rc = verb_reg(rest);
+    else if (verb == "hold")
+        rc = verb_hold(std::atof(arg(0).c_str()));
+    else if (verb == "names")
+        rc = verb_names();
+    else
+        usage();
     std::fflush(stdout);
     return rc;
 }

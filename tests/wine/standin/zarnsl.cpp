@@ -30,8 +30,7 @@
 
 namespace {
 
-std::wstring env(const wchar_t* name)
-{
+std::wstring env(const wchar_t* name) {
     wchar_t buf[1024];
     DWORD n = GetEnvironmentVariableW(name, buf, 1024);
     if (n == 0 || n >= 1024) return {};
@@ -39,8 +38,7 @@ std::wstring env(const wchar_t* name)
 }
 
 // Upper-case file name of this executable without folder and extension.
-std::wstring own_stem()
-{
+std::wstring own_stem() {
     wchar_t path[MAX_PATH];
     DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring p(path, n);
@@ -53,21 +51,18 @@ std::wstring own_stem()
 }
 
 // A variable for this copy: <NAME>_<STEM> first, then <NAME>.
-std::wstring setting(const std::wstring& name)
-{
+std::wstring setting(const std::wstring& name) {
     static const std::wstring stem = own_stem();
     std::wstring v = env((name + L"_" + stem).c_str());
     return v.empty() ? env(name.c_str()) : v;
 }
 
-unsigned long setting_number(const std::wstring& name, unsigned long fallback)
-{
+unsigned long setting_number(const std::wstring& name, unsigned long fallback) {
     std::wstring v = setting(name);
     return v.empty() ? fallback : std::wcstoul(v.c_str(), nullptr, 0);
 }
 
-void append_log(const std::wstring& file, const std::wstring& line)
-{
+void append_log(const std::wstring& file, const std::wstring& line) {
     // Retried briefly: two copies may start at once and share the file.
     for (int attempt = 0; attempt < 50; ++attempt) {
         HANDLE h = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
@@ -85,31 +80,25 @@ void append_log(const std::wstring& file, const std::wstring& line)
 
 std::wstring g_command_line;
 
-LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
+LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_TIMER:
-        DestroyWindow(hwnd);
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        InflateRect(&rc, -8, -8);
-        DrawTextW(dc, g_command_line.c_str(), -1, &rc, DT_WORDBREAK | DT_NOPREFIX);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+        case WM_TIMER: DestroyWindow(hwnd); return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            RECT rc;
+            GetClientRect(hwnd, &rc);
+            InflateRect(&rc, -8, -8);
+            DrawTextW(dc, g_command_line.c_str(), -1, &rc, DT_WORDBREAK | DT_NOPREFIX);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-void run_window(HINSTANCE instance, DWORD sleep_ms, int show)
-{
+void run_window(HINSTANCE instance, DWORD sleep_ms, int show) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = window_proc;
     wc.hInstance = instance;
@@ -117,8 +106,8 @@ void run_window(HINSTANCE instance, DWORD sleep_ms, int show)
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = L"ZarnslStandIn";
     RegisterClassW(&wc);
-    HWND hwnd = CreateWindowW(wc.lpszClassName, L"zarnsl stand-in", WS_OVERLAPPEDWINDOW, 40, 40, 420, 140,
-                              nullptr, nullptr, instance, nullptr);
+    HWND hwnd = CreateWindowW(wc.lpszClassName, L"zarnsl stand-in", WS_OVERLAPPEDWINDOW, 40, 40, 420, 140, nullptr,
+                              nullptr, instance, nullptr);
     if (!hwnd) {
         Sleep(sleep_ms);
         return;
@@ -133,10 +122,9 @@ void run_window(HINSTANCE instance, DWORD sleep_ms, int show)
     }
 }
 
-} // namespace
+}  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
-{
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     g_command_line = GetCommandLineW();
 
     std::wstring log = setting(L"ZARNSL_LOG");
@@ -175,7 +163,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
     if (!events.empty()) {
         FILETIME now;
         GetSystemTimeAsFileTime(&now);
-        const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+        const unsigned long long ticks =
+            (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
         append_log(events, L"end " + std::to_wstring(ticks));
     }
     return static_cast<int>(setting_number(L"ZARNSL_EXIT", 0));
