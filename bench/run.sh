@@ -142,6 +142,7 @@ field() { printf '%s\n' "$1" | sed -n "s/^$2: //p" | head -n1; }
 echo
 echo "== start-up to window shown, timed inside the prefix (median of $fine_runs)"
 zw_drv reg set ShowRes 00 >/dev/null
+dialog_class=$(zw_drv names | sed -n 's/^window.class: //p')
 zr_ms=() bare_ms=()
 for i in $(seq 1 $fine_runs); do
     # Taken in turns, so that a slow phase of the host weighs on both alike.
@@ -149,7 +150,7 @@ for i in $(seq 1 $fine_runs); do
     ms=$(field "$out" shown_ms)
     [ -n "$ms" ] || { echo "barewindow.exe: ${out//$'\n'/ }"; exit 1; }
     bare_ms+=("$ms")
-    out=$(probe window ZarnResDialog 20 "$ZW_ZARNRES")
+    out=$(probe window "$dialog_class" 20 "$ZW_ZARNRES")
     ms=$(field "$out" shown_ms)
     [ -n "$ms" ] || { echo "zarnres.exe: ${out//$'\n'/ }"; exit 1; }
     [ "$(field "$out" exit)" = 0 ] || echo "zarnres.exe ended with exit code '$(field "$out" exit)' after WM_CLOSE"
