@@ -26,9 +26,9 @@ std::string FolderOf(std::string_view program) {
 void SplitAsTyped(std::string_view path, LaunchCommand& command) {
     std::size_t end;
     if (path.front() == '"') {
-        const auto close = path.find('"', 1);
-        end = close == std::string_view::npos ? path.size() : close + 1;
-        command.program = std::string(path.substr(1, (close == std::string_view::npos ? path.size() : close) - 1));
+        const auto close = std::min(path.find('"', 1), path.size());  // an unclosed quote runs to the end
+        command.program = std::string(path.substr(1, close - 1));
+        end = std::min(close + 1, path.size());
     } else {
         end = std::min(path.find_first_of(" \t"), path.size());
         command.program = std::string(path.substr(0, end));
