@@ -68,7 +68,7 @@ zw_box() {
     ZW_BOX_TEXT=$(zw_field "$out" text)
     ZW_BOX_ICON=$(zw_field "$out" icon)
     zw_shot "$ZW_SCENARIO-box"
-    zw_drv msgbox >/dev/null || zw_fail "the message box did not take OK"
+    out=$(zw_drv msgbox) || zw_fail "the message box did not take OK (${out//$'\n'/ })"
 }
 
 # Game log lines, one per start of a stand-in.

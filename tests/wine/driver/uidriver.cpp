@@ -262,6 +262,8 @@ const char* icon_name(HWND box) {
     return "unknown";
 }
 
+void send_chord(const std::vector<WORD>& vks);
+
 int verb_msgbox(bool keep) {
     HWND box = wait_for(is_box, "a ZarnRes message box");
     HWND text = GetDlgItem(box, 0xFFFF);
@@ -277,8 +279,22 @@ int verb_msgbox(bool keep) {
     if (keep) return 0;
     HWND ok = GetDlgItem(box, IDOK);
     if (!ok) fail("the box has no OK button");
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
-    for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(50);
+    // Pressed as the dialog manager would see it; should that press get lost (seen
+    // once under Wine, right after a display mode change), the button is clicked,
+    // then Enter is typed, before the box counts as stuck.
+    for (int attempt = 0; attempt < 3 && IsWindow(box); ++attempt) {
+        if (attempt == 0) {
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+        } else if (attempt == 1) {
+            std::printf("note: OK did not take at once; clicking the button\n");
+            PostMessageW(ok, BM_CLICK, 0, 0);
+        } else {
+            std::printf("note: typing Enter into the box\n");
+            SetForegroundWindow(box);
+            send_chord({VK_RETURN});  // the box's default button is OK
+        }
+        for (int i = 0; i < 60 && IsWindow(box); ++i) Sleep(50);
+    }
     if (IsWindow(box) && IsWindowVisible(box)) fail("the box did not close after OK");
     return 0;
 }
