@@ -41,8 +41,7 @@ void WaitForEnd(GameProcess& game, MessagePump& pump) {
     }
 }
 
-}  // namespace
-
+// Starts the game, running nothing when the path names this very program.
 std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLauncher& launcher) {
     StartResult result = launcher.StartSuspended(command);
     if (!result.process && result.error == StartError::ElevationRequired) {
@@ -59,6 +58,8 @@ std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLaunche
     result.process->Resume();
     return std::move(result.process);
 }
+
+}  // namespace
 
 bool RunGameThenSwitchMode(std::string_view gamePath, std::string_view arguments, const GameServices& s) {
     const LaunchCommand command = BuildLaunchCommand(gamePath, arguments, s.launcher);

@@ -3,7 +3,6 @@
 // while window messages are still handled, then switch the desktop to the stored
 // display mode.
 
-#include <memory>
 #include <string_view>
 
 #include "base/services.h"
@@ -17,9 +16,6 @@ struct GameServices {
     DisplayModes& display;
     MessageBoxes& boxes;
 };
-
-// Starts the game, running nothing when the path names this very program.
-std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLauncher& launcher);
 
 // The whole run for the game at path (see BuildLaunchCommand) with the argument
 // string. Returns whether the desktop was switched to the stored mode.

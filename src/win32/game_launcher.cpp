@@ -127,14 +127,13 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
     info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     info.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExW(&info)) return Failure(GetLastError());
-    if (!info.hProcess) {
-        StartResult result;
+    StartResult result;
+    if (info.hProcess) {
+        result.process = std::make_unique<Win32GameProcess>(UniqueHandle(info.hProcess), UniqueHandle(), nullptr);
+    } else {
         result.error = StartError::Other;
         result.errorText = "Windows started the game without a process to wait for.";
-        return result;
     }
-    StartResult result;
-    result.process = std::make_unique<Win32GameProcess>(UniqueHandle(info.hProcess), UniqueHandle(), nullptr);
     return result;
 }
 
