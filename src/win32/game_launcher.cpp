@@ -70,6 +70,10 @@ std::unique_ptr<GameJob> MakeJob() {
     UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
     UniqueHandle port(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
     if (!job || !port) return nullptr;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_BREAKAWAY_OK;
+    if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits)))
+        return nullptr;
     JOBOBJECT_ASSOCIATE_COMPLETION_PORT link{};
     link.CompletionKey = job.get();
     link.CompletionPort = port.get();
