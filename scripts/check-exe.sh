@@ -10,9 +10,16 @@ check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; fail=1; fi; }
 headers=$($objdump -p "$exe")
 check "32-bit PE (i386)" 'grep -q "file format pei-i386" <<<"$headers"'
 check "GUI subsystem" 'grep -Eq "^Subsystem[[:space:]]+00000002" <<<"$headers"'
+field() { awk -v f="$1" '$1 == f { print $2; exit }' <<<"$headers"; }
+check "subsystem version 6.0 (Vista)" '[ "$(field MajorSubsystemVersion).$(field MinorSubsystemVersion)" = 6.0 ]'
+check "OS version 6.0 (Vista)" '[ "$(field MajorOSystemVersion).$(field MinorOSystemVersion)" = 6.0 ]'
+check "terminal-server aware" 'grep -q "TERMINAL_SERVICE_AWARE" <<<"$headers"'
+check "ASLR (dynamic base)" 'grep -q "DYNAMIC_BASE" <<<"$headers"'
+check "DEP (NX compatible)" 'grep -q "NX_COMPAT" <<<"$headers"'
 
-# msvcrt.dll is the C runtime of Windows itself (mingw-w64 links its static code against it).
-allowed="kernel32.dll user32.dll gdi32.dll comdlg32.dll advapi32.dll comctl32.dll shell32.dll msvcrt.dll"
+# msvcrt.dll is the C runtime of Windows itself (mingw-w64 links its static code against it);
+# ole32.dll starts COM, which the shell may use to ask for administrator rights.
+allowed="kernel32.dll user32.dll gdi32.dll comdlg32.dll advapi32.dll comctl32.dll shell32.dll ole32.dll msvcrt.dll"
 imports=$(grep "DLL Name:" <<<"$headers" | awk '{print tolower($3)}' | sort -u)
 echo "imports: $(echo $imports)"
 for dll in $imports; do

@@ -126,6 +126,7 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner_ ? owner_() : nullptr;  // the prompt opens in front of the dialog, not behind it
     info.lpFile = file.c_str();
     info.lpParameters = parameters.c_str();
     info.lpDirectory = folder.empty() ? nullptr : folder.c_str();

@@ -3,15 +3,26 @@
 // and watches every process in that job; or through the shell when the game asks
 // for administrator rights.
 
+#include <windows.h>
+
+#include <functional>
+
 #include "base/services.h"
 
 namespace zarn::win32 {
 
 class Win32GameLauncher final : public GameLauncher {
 public:
+    // owner: the dialog window while it exists, else nullptr; the shell's
+    // elevation prompt opens in front of it.
+    explicit Win32GameLauncher(std::function<HWND()> owner) : owner_(std::move(owner)) {}
     StartResult StartSuspended(const LaunchCommand& command) override;
     StartResult StartThroughShell(const LaunchCommand& command) override;
     bool IsFile(const std::string& path) override;
+    bool IsFolder(const std::string& path) override;
+
+private:
+    std::function<HWND()> owner_;
 };
 
 }  // namespace zarn::win32

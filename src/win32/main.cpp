@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "base/arguments.h"
 #include "base/dispatch.h"
@@ -22,13 +23,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    // The shell may use COM to start a game that asks for administrator rights.
+    // A failure here is not fatal: the shell then reports its own error.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
     Win32MessageBoxes boxes;
     RegistrySettings settings;
     Win32DisplayModes display;
-    Win32GameLauncher launcher;
     DialogWindow window(instance);
     auto dialogWindow = [&window] { return window.hwnd(); };
+    Win32GameLauncher launcher(dialogWindow);
     Win32MessagePump pump(dialogWindow);
     Win32FileOpenBox fileOpenBox(dialogWindow);
 
@@ -56,5 +60,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Runs until no window is left: after a direct launch, an apply, or a close.
     MSG msg;
     while (window.Loaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) pump.Dispatch(msg);
+    if (SUCCEEDED(com)) CoUninitialize();
     return exitCode != 0 ? exitCode : setup.ExitCode();
 }
