@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks the built exe: 32-bit, GUI subsystem, imports only DLLs every Windows has,
+# Checks the built exe: 32-bit, GUI subsystem for Windows Vista (6.0) and later,
+# terminal-server aware with ASLR and DEP, imports only DLLs every Windows has,
 # and carries its icon, manifest and version information.
 set -uo pipefail
 exe=${1:-build/win32/zarnres.exe}
