@@ -22,9 +22,31 @@ std::wstring FilterString(std::string_view filter) {
     return out;
 }
 
+// The process's current folder, put back when this goes: an open box moves it
+// to the folder the user browsed to (OFN_NOCHANGEDIR does not apply to open
+// boxes), and a relative game path must still resolve where it did before.
+class KeptCurrentFolder {
+public:
+    KeptCurrentFolder() {
+        const DWORD n = GetCurrentDirectoryW(0, nullptr);
+        folder_.resize(n);
+        const DWORD written = n ? GetCurrentDirectoryW(n, folder_.data()) : 0;
+        folder_.resize(written < n ? written : 0);
+    }
+    ~KeptCurrentFolder() {
+        if (!folder_.empty()) SetCurrentDirectoryW(folder_.c_str());  // a folder removed meanwhile stays left
+    }
+    KeptCurrentFolder(const KeptCurrentFolder&) = delete;
+    KeptCurrentFolder& operator=(const KeptCurrentFolder&) = delete;
+
+private:
+    std::wstring folder_;
+};
+
 }  // namespace
 
 bool Win32FileOpenBox::ShowOpen() {
+    const KeptCurrentFolder keep;
     const std::wstring filter = FilterString(layout::kFileOpenFilter);
     const std::wstring title = Widen(layout::kFileOpenTitle);
     const std::wstring initialFolder = Widen(layout::kFileOpenInitialFolder);
