@@ -71,11 +71,12 @@ public:
 
 // --- The game's process --------------------------------------------------------
 
-// Answers whether a path names an existing file (not a folder).
+// Answers whether a path names an existing file, or an existing folder.
 class FileProbe {
 public:
     virtual ~FileProbe() = default;
     virtual bool IsFile(const std::string& path) = 0;
+    virtual bool IsFolder(const std::string& path) = 0;
 };
 
 // Exactly what is started for a game run (see BuildLaunchCommand).

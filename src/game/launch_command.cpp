@@ -62,10 +62,22 @@ bool ResolveWithBlanks(std::string_view path, LaunchCommand& command, FileProbe&
     return false;
 }
 
+// The path text as a whole, blanks at its end trimmed and enclosing quotes taken off.
+std::string_view Whole(std::string_view path) {
+    while (!path.empty() && IsBlank(path.back())) path.remove_suffix(1);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
+    return path;
+}
+
 }  // namespace
 
 LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view arguments, FileProbe& files) {
     if (path.empty()) throw error::FileNotFound();
+    // A folder typed with blanks must never run a shorter part of its name
+    // ("C:\Program Files\Van Treel" is no licence to start "C:\Program Files\Van.exe").
+    const std::string_view whole = Whole(path);
+    if (!whole.empty() && files.IsFolder(std::string(whole)))
+        throw error::InvalidCall(ShownPath(whole) + " is a folder, not a program.");
 
     LaunchCommand command;
     if (path.front() == '"' || !HoldsBlank(path)) {

@@ -17,8 +17,9 @@ inline constexpr std::size_t kMaxCommandLineUnits = 32767;
 // with a blank runs the longest leading part that ends at a blank or at the end,
 // names an existing file (as typed or with ".exe" added) and is followed by text
 // with no '\' or '/'; that part is quoted and the rest follows as arguments.
-// Raises "File not found" (53) for an empty path or when no such part exists, and
-// error 5 for a command line longer than the platform takes.
+// A path that as a whole (blanks at its end trimmed) names an existing folder is
+// refused with error 5. Raises "File not found" (53) for an empty path or when no
+// such part exists, and error 5 for a command line longer than the platform takes.
 LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view arguments, FileProbe& files);
 
 }  // namespace zarn

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <optional>
 #include <vector>
 
 #include "win32/game_process.h"
@@ -39,10 +40,17 @@ std::wstring Reachable(const std::string& path) {
     return L"\\\\?\\" + wide;
 }
 
-bool NamesFile(const std::string& path) {
-    if (path.empty()) return false;
+// The attributes of what the path names, or nothing when it names nothing.
+std::optional<DWORD> AttributesOf(const std::string& path) {
+    if (path.empty()) return std::nullopt;
     const DWORD attributes = GetFileAttributesW(Reachable(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return attributes;
+}
+
+bool NamesFile(const std::string& path) {
+    const auto attributes = AttributesOf(path);
+    return attributes && !(*attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 StartResult Failure(DWORD code) {
@@ -65,7 +73,9 @@ std::wstring FullFolder(const std::string& folder) {
 }
 
 // A job of ours that reports to a completion port when its last process has ended.
-// No limits and no kill-on-close: closing ZarnRes never ends the game.
+// No kill-on-close: closing ZarnRes never ends the game. Its one limit lets a
+// process that asks to break away (launchers, crash reporters, updaters) start
+// outside the job, as it would without ZarnRes; such a process is not waited for.
 std::unique_ptr<GameJob> MakeJob() {
     UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
     UniqueHandle port(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
@@ -143,5 +153,10 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
 }
 
 bool Win32GameLauncher::IsFile(const std::string& path) { return NamesFile(path); }
+
+bool Win32GameLauncher::IsFolder(const std::string& path) {
+    const auto attributes = AttributesOf(path);
+    return attributes && (*attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 
 }  // namespace zarn::win32

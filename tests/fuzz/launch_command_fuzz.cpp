@@ -5,7 +5,8 @@
 //   line 2      the arguments
 //   lines 3...  the files that exist; "*N" stands for the path's first N bytes
 //               and "*N.exe" for those with ".exe" added, so that the fuzzer
-//               reaches resolved paths without having to guess them
+//               reaches resolved paths without having to guess them; a line
+//               that starts with '!' names a folder instead
 // Besides crashes, every property below is a finding when it fails.
 #include <cstddef>
 #include <cstdint>
@@ -24,11 +25,13 @@ namespace {
 
 struct SetOfFiles : zarn::FileProbe {
     std::set<std::string> existing;
+    std::set<std::string> folders;
     int asked = 0;
     bool IsFile(const std::string& path) override {
         ++asked;
         return existing.count(path) != 0;
     }
+    bool IsFolder(const std::string& path) override { return folders.count(path) != 0; }
 };
 
 void Check(bool holds, const char* what) {
@@ -87,7 +90,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (longArguments) arguments.assign(zarn::kMaxCommandLineUnits - 80, 'a');
     if (lines.size() > 1) arguments += lines[1];
     SetOfFiles files;
-    for (std::size_t i = 2; i < lines.size(); ++i) files.existing.insert(FileEntry(lines[i], path));
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        if (!lines[i].empty() && lines[i][0] == '!')
+            files.folders.insert(FileEntry(lines[i].substr(1), path));
+        else
+            files.existing.insert(FileEntry(lines[i], path));
+    }
+    // The path as a whole: blanks at its end trimmed, enclosing quotes taken off.
+    std::string_view whole = path;
+    while (!whole.empty() && IsBlank(whole.back())) whole.remove_suffix(1);
+    if (whole.size() >= 2 && whole.front() == '"' && whole.back() == '"') whole = whole.substr(1, whole.size() - 2);
+    const bool namesFolder = !whole.empty() && files.folders.count(std::string(whole)) != 0;
 
     const bool asTyped = !path.empty() && (path.front() == '"' || path.find_first_of(" \t") == std::string_view::npos);
     zarn::LaunchCommand command;
@@ -96,6 +109,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const zarn::RuntimeError& e) {
         Check(e.number() == zarn::error::kFileNotFound || e.number() == zarn::error::kInvalidCall,
               "only errors 53 and 5 are raised");
+        if (namesFolder) {
+            Check(e.number() == zarn::error::kInvalidCall, "a folder is error 5");
+            Check(EndsWith(e.description(), " is a folder, not a program."), "a folder is refused as a folder");
+            Check(files.asked == 0, "a folder is refused before any part is looked up");
+            return 0;
+        }
         if (e.number() == zarn::error::kFileNotFound) Check(!asTyped, "53 only for an empty or unresolved path");
         if (e.number() == zarn::error::kInvalidCall && asTyped) {
             const std::string line = std::string(path) + " " + arguments;
@@ -104,6 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
+    Check(!namesFolder, "a path that names a folder as a whole is never started");
     Check(EndsWith(command.commandLine, " " + arguments), "the command line ends with the arguments");
     Check(EndsWith(command.parameters, " " + arguments), "the parameters end with the arguments");
     Check(EndsWith(command.commandLine, command.parameters), "the parameters are the command line's tail");

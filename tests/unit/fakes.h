@@ -2,6 +2,7 @@
 // Small fakes of the platform services. Each records what it is asked, in order,
 // into one shared log, so tests can check the sequence across services.
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -124,7 +125,8 @@ public:
     explicit Launcher(Log& log) : log_(log) {}
     std::vector<std::string> started;  // command lines of the games let run
     std::vector<LaunchCommand> commands;
-    std::vector<std::string> files;  // paths that name existing files
+    std::vector<std::string> files;    // paths that name existing files
+    std::vector<std::string> folders;  // and existing folders
     int passesUntilEnd = 0;
     StartError failWith = StartError::None;        // how the direct start fails
     StartError shellFailsWith = StartError::None;  // and a start through the shell
@@ -139,10 +141,9 @@ public:
         log_.push_back("shell " + command.program + " |" + command.parameters);
         return Answer(command, shellFailsWith);
     }
-    bool IsFile(const std::string& path) override {
-        for (const auto& f : files)
-            if (f == path) return true;
-        return false;
+    bool IsFile(const std::string& path) override { return std::find(files.begin(), files.end(), path) != files.end(); }
+    bool IsFolder(const std::string& path) override {
+        return std::find(folders.begin(), folders.end(), path) != folders.end();
     }
 
 private:

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "fakes.h"
 #include "game/launch_command.h"
@@ -10,10 +11,14 @@ namespace {
 
 struct Files : FileProbe {
     std::vector<std::string> existing;
+    std::vector<std::string> folders;
     std::vector<std::string> asked;
     bool IsFile(const std::string& path) override {
         asked.push_back(path);
         return std::find(existing.begin(), existing.end(), path) != existing.end();
+    }
+    bool IsFolder(const std::string& path) override {
+        return std::find(folders.begin(), folders.end(), path) != folders.end();
     }
 };
 
@@ -81,6 +86,27 @@ TEST_F(LaunchCommand, ResolutionAddsExeKeepsTrailingBlanksAndRelativeNames) {
     c = Build("My Games\\zarnsl.exe");
     EXPECT_EQ(c.commandLine, "\"My Games\\zarnsl.exe\" -x");
     EXPECT_EQ(c.directory, "My Games");
+}
+
+TEST_F(LaunchCommand, AFolderIsRefusedAsAWholeNeverRunAsAShorterPart) {
+    files.existing = {"C:\\Program Files\\Van.exe", "C:\\Games.exe"};
+    files.folders = {"C:\\Program Files\\Van Treel", "C:\\Games"};
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Program Files\\Van Treel", "C:\\Program Files\\Van Treel"},
+        {"C:\\Program Files\\Van Treel \t ", "C:\\Program Files\\Van Treel"},
+        {"\"C:\\Program Files\\Van Treel\"", "C:\\Program Files\\Van Treel"},
+        {"C:\\Games", "C:\\Games"},
+    };
+    for (const auto& [path, folder] : cases) {
+        try {
+            Build(path);
+            FAIL() << path << " was not refused";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), 5) << path;
+            EXPECT_EQ(e.description(), std::string(folder) + " is a folder, not a program.") << path;
+        }
+    }
+    EXPECT_TRUE(files.asked.empty());  // refused before any part is looked up
 }
 
 TEST_F(LaunchCommand, EmptyOrBlankPathsAreFileNotFound) {
