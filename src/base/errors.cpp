@@ -1,5 +1,8 @@
 #include "base/errors.h"
 
+#include <cstddef>
+#include <vector>
+
 namespace zarn {
 
 namespace error {
@@ -9,21 +12,53 @@ RuntimeError TypeMismatch() { return {kTypeMismatch, "Type mismatch"}; }
 RuntimeError FileNotFound() { return {kFileNotFound, "File not found"}; }
 }  // namespace error
 
+namespace {
+
+bool IsSeparator(std::string_view c) { return c == "\\" || c == "/"; }
+
+// The text's characters (code points, as UTF-8 sequences), so that nothing is cut
+// inside one.
+std::vector<std::string_view> Characters(std::string_view text) {
+    std::vector<std::string_view> characters;
+    std::size_t start = 0;
+    for (std::size_t at = 1; at <= text.size(); ++at) {
+        if (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) continue;
+        characters.push_back(text.substr(start, at - start));
+        start = at;
+    }
+    return characters;
+}
+
+}  // namespace
+
 std::string ShownPath(std::string_view path) {
+    std::vector<std::string_view> characters = Characters(path);
+    if (characters.size() > kShownPathMost) {
+        // The start names the drive and the first folders, the end the program: keep both.
+        const std::size_t head = kShownPathMost / 2, tail = kShownPathMost - head - 1;
+        characters.erase(characters.begin() + static_cast<std::ptrdiff_t>(head),
+                         characters.end() - static_cast<std::ptrdiff_t>(tail));
+        characters.insert(characters.begin() + static_cast<std::ptrdiff_t>(head), "\xE2\x80\xA6");  // …
+    }
+
     std::string shown;
     std::size_t line = 0;
-    for (std::size_t at = 0; at < path.size(); ++at) {
-        shown.push_back(path[at]);
+    for (std::size_t at = 0; at < characters.size(); ++at) {
+        shown += characters[at];
         ++line;
-        const bool separator = path[at] == '\\' || path[at] == '/';
-        if (separator && at + 1 < path.size()) {
-            // Break here if the next folder would not fit on this line.
-            const auto next = path.find_first_of("\\/", at + 1);
-            const std::size_t nextLength = (next == std::string_view::npos ? path.size() : next) - at;
+        if (at + 1 == characters.size()) break;
+        if (IsSeparator(characters[at])) {
+            // Break here if the next folder, with its separator, would not fit on this line.
+            std::size_t next = at + 1;
+            while (next < characters.size() && !IsSeparator(characters[next])) ++next;
+            const std::size_t nextLength = next - at;
             if (line + nextLength > kShownPathLine) {
                 shown.push_back('\n');
                 line = 0;
             }
+        } else if (line == kShownPathLine) {
+            shown.push_back('\n');  // a name longer than a line
+            line = 0;
         }
     }
     return shown;

@@ -30,10 +30,12 @@ RuntimeError TypeMismatch();
 RuntimeError FileNotFound();
 }  // namespace error
 
-// A path as an error box shows it: broken after a folder separator wherever a
-// line would run past kShownPathLine characters, so that a deep path does not
-// make the box wider than the screen.
+// A path as an error box shows it: at most kShownPathMost characters, the middle
+// elided with "…", and broken after a folder separator wherever a line would run
+// past kShownPathLine characters (a longer name is broken where the line is
+// full), so that no path makes the box larger than the screen.
 inline constexpr std::size_t kShownPathLine = 60;
+inline constexpr std::size_t kShownPathMost = 300;
 std::string ShownPath(std::string_view path);
 
 // "Run-time error '13':" + blank line + description.

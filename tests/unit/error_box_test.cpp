@@ -32,5 +32,28 @@ TEST(ErrorBox, DeepPathsBreakAfterAFolderSoTheBoxStaysNarrow) {
     EXPECT_NE(shown.find("\\\n"), std::string::npos);
 }
 
+TEST(ErrorBox, AnOverlongPathKeepsWholeCharactersAroundAnEllipsisOnShortLines) {
+    // 1 MB of path, with characters of two, three and four bytes where it is cut.
+    const std::string wide = "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAE";  // three characters
+    const std::string path = "C:\\" + std::string(140, 'a') + wide + std::string(1 << 20, 'm') + wide +
+                             std::string(138, 'e') + "\\zarnsl.exe";
+    const std::string shown = ShownPath(path);
+
+    std::string joined;
+    std::size_t longest = 0, line = 0;
+    for (const char c : shown) {
+        if (c == '\n') {
+            line = 0;
+            continue;
+        }
+        joined.push_back(c);
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) longest = std::max(longest, ++line);
+    }
+    // 150 characters, the ellipsis, then the last 149.
+    EXPECT_EQ(joined, "C:\\" + std::string(140, 'a') + wide + std::string(4, 'm') + "\xE2\x80\xA6" +
+                          std::string(138, 'e') + "\\zarnsl.exe");
+    EXPECT_LE(longest, kShownPathLine);
+}
+
 }  // namespace
 }  // namespace zarn
