@@ -24,14 +24,15 @@ void SetupDialog::Load() {
     view_.SetColourRow(0);
     if (const auto row = ResolutionRowForStoredWidth(GetSetting(settings, key::ScreenX))) view_.SetResolutionRow(*row);
     if (const auto row = ColourRowForStoredDepth(GetSetting(settings, key::BitRes))) view_.SetColourRow(*row);
-    view_.SetPathText(GetSetting(settings, key::ZarnPath));
+    const std::string storedPath = GetSetting(settings, key::ZarnPath);
+    view_.SetPathText(storedPath);
 
     if (ResSwitchForcesDialog(arguments_)) return;
 
     if (GetSetting(settings, key::ShowRes) == "11") {
         view_.SetSkipDialog(true);
         view_.Unload();
-        RunGameThenSwitchMode(kDefaultGamePath);
+        RunGameThenSwitchMode(DirectLaunchPath(storedPath));
     } else {
         view_.SetSkipDialog(false);
     }
@@ -63,6 +64,13 @@ void SetupDialog::OnBrowseClicked() {
     } catch (...) {
         // The browse action ends quietly on any failure; the path box keeps its text.
     }
+}
+
+// The game at its default location wins; a game installed elsewhere is found
+// through the path the user chose in the dialog.
+std::string_view SetupDialog::DirectLaunchPath(std::string_view storedPath) const {
+    if (storedPath.empty() || services_.game.launcher.IsFile(std::string(kDefaultGamePath))) return kDefaultGamePath;
+    return storedPath;
 }
 
 void SetupDialog::RunGameThenSwitchMode(std::string_view gamePath) {

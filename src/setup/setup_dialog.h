@@ -11,7 +11,8 @@
 
 namespace zarn {
 
-// The direct launch always starts the game at its default location.
+// The direct launch starts the game at its default location, or where the user
+// chose it in the dialog when no file is at the default location.
 inline constexpr std::string_view kDefaultGamePath = "C:\\Colvane\\Vantreel\\zarnsl.exe";
 
 struct SetupServices {
@@ -39,6 +40,7 @@ public:
     int ExitCode() const { return gameRanWithoutSwitch_ ? 2 : 0; }
 
 private:
+    std::string_view DirectLaunchPath(std::string_view storedPath) const;
     void RunGameThenSwitchMode(std::string_view gamePath);
 
     DialogView& view_;

@@ -65,10 +65,36 @@ TEST_F(StartUp, DirectLaunchWithoutArgumentsKeepsTheTrailingBlank) {
     EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe "}));
 }
 
-TEST_F(StartUp, DirectLaunchIgnoresTheStoredPath) {
-    settings.values = {{"ShowRes", "11"}, {"ZarnPath", "D:\\Other\\zarnsl.exe"}};
+TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) {
+    const std::string defaultPath = "C:\\Colvane\\Vantreel\\zarnsl.exe";
+    const std::string stored = "D:\\My Games\\zarnsl.exe";
+    settings.values = {{"ShowRes", "11"}, {"ZarnPath", stored}, {"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
+
+    // A file at the default path wins over the stored path.
+    launcher.files = {defaultPath, stored};
     Load("-x");
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe -x"}));
+    EXPECT_EQ(Started(), (std::vector<std::string>{defaultPath + " -x"}));
+
+    // No file there: the stored path, with its blank, is resolved like a typed one;
+    // the arguments and the checks are the same.
+    launcher.files = {stored, "D:\\My.exe"};
+    launcher.started.clear();
+    Load("-x");
+    EXPECT_EQ(Started(), (std::vector<std::string>{"\"" + stored + "\" -x"}));
+    EXPECT_EQ(launcher.commands.back().directory, "D:\\My Games");
+    EXPECT_EQ(boxes.shown.back().text, "The display settings change was successful");
+
+    // Neither names a program: "File not found", and nothing runs.
+    launcher.files = {"D:\\My.exe"};
+    launcher.started.clear();
+    SetupDialog setup(view, SetupServices{services, openBox}, "-x");
+    try {
+        setup.Load();
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 53);
+    }
+    EXPECT_TRUE(Started().empty());
 }
 
 TEST_F(StartUp, SwitchAfterTheFirstCharacterKeepsTheDialogWithBoxClear) {
