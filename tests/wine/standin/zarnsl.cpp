@@ -10,10 +10,18 @@
 //   ZARNSL_LOG         log file; one UTF-8 line per start holding
 //                      GetCommandLineW() exactly (unpaired surrogates kept)
 //   ZARNSL_CWD_LOG     log file for the current folder at start, one line
-//   ZARNSL_EVENTS      log file for "switched WxHxB" once the mode is set and
+//   ZARNSL_EVENTS      log file for "switched WxHxB" once the mode is set,
+//                      "child-error <code>" when the child cannot be started,
+//                      "children <started>/<asked>" after ZARNSL_CHILDREN, and
 //                      "end <ticks>" (system time in 100 ns) just before exiting
+//   ZARNSL_START_LOG   log file for "start <ticks>" on entry, same clock as "end"
 //   ZARNSL_CHILD       a program to start (with no arguments) and not wait for,
 //                      as a launcher stub does
+//   ZARNSL_BREAKAWAY   "1": start that child with CREATE_BREAKAWAY_FROM_JOB, as
+//                      launchers and crash reporters that leave the job do
+//   ZARNSL_CHILDREN    how many copies of this program to start before the child,
+//                      not waited for; each only lives ZARNSL_CHILDREN_MS (default 0)
+//                      and logs nothing
 //   ZARNSL_SLEEP_MS    how long to keep running (default 0)
 //   ZARNSL_MODE        "WxHxB": switch the display to that mode at start and
 //                      leave it so, as a full-screen game would on a crash
@@ -57,6 +65,15 @@ std::wstring setting(const std::wstring& name) {
     return v.empty() ? env(name.c_str()) : v;
 }
 
+unsigned long long system_ticks() {
+    FILETIME now;
+    GetSystemTimePreciseAsFileTime(&now);
+    return (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+}
+
+// Tells a copy started for ZARNSL_CHILDREN how long to live; read before anything else.
+constexpr wchar_t kShortChildMs[] = L"ZARNSL_SHORT_CHILD_MS";
+
 unsigned long setting_number(const std::wstring& name, unsigned long fallback) {
     std::wstring v = setting(name);
     return v.empty() ? fallback : std::wcstoul(v.c_str(), nullptr, 0);
@@ -76,6 +93,33 @@ void append_log(const std::wstring& file, const std::wstring& line) {
         }
         Sleep(20);
     }
+}
+
+bool start_program(const std::wstring& program, DWORD flags, DWORD& error) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::wstring line = L"\"" + program + L"\"";
+    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si, &pi)) {
+        error = GetLastError();
+        return false;
+    }
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
+void start_short_children(unsigned long count, const std::wstring& events) {
+    wchar_t self[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const std::wstring ms = setting(L"ZARNSL_CHILDREN_MS");
+    SetEnvironmentVariableW(kShortChildMs, ms.empty() ? L"0" : ms.c_str());
+    unsigned long started = 0;
+    DWORD error = 0;
+    for (unsigned long i = 0; i < count && n > 0 && n < MAX_PATH; ++i)
+        if (start_program(std::wstring(self, n), 0, error)) ++started;
+    SetEnvironmentVariableW(kShortChildMs, nullptr);
+    if (!events.empty()) append_log(events, L"children " + std::to_wstring(started) + L"/" + std::to_wstring(count));
 }
 
 std::wstring g_command_line;
@@ -125,8 +169,16 @@ void run_window(HINSTANCE instance, DWORD sleep_ms, int show) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
+    const unsigned long long start_ticks = system_ticks();
+    const std::wstring short_child_ms = env(kShortChildMs);
+    if (!short_child_ms.empty()) {
+        Sleep(std::wcstoul(short_child_ms.c_str(), nullptr, 0));
+        return 0;
+    }
     g_command_line = GetCommandLineW();
 
+    std::wstring start_log = setting(L"ZARNSL_START_LOG");
+    if (!start_log.empty()) append_log(start_log, L"start " + std::to_wstring(start_ticks));
     std::wstring log = setting(L"ZARNSL_LOG");
     if (!log.empty()) append_log(log, g_command_line);
     std::wstring cwd_log = setting(L"ZARNSL_CWD_LOG");
@@ -141,16 +193,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     if (!mode.empty() && SetModeFromText(mode.c_str()) == DISP_CHANGE_SUCCESSFUL && !events.empty())
         append_log(events, L"switched " + mode);
 
+    const unsigned long children = setting_number(L"ZARNSL_CHILDREN", 0);
+    if (children > 0) start_short_children(children, events);
+
     std::wstring child = setting(L"ZARNSL_CHILD");
     if (!child.empty()) {
-        STARTUPINFOW si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        std::wstring line = L"\"" + child + L"\"";
-        if (CreateProcessW(child.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
-        }
+        const DWORD flags = setting(L"ZARNSL_BREAKAWAY") == L"1" ? CREATE_BREAKAWAY_FROM_JOB : 0;
+        DWORD error = 0;
+        if (!start_program(child, flags, error) && !events.empty())
+            append_log(events, L"child-error " + std::to_wstring(error));
     }
 
     DWORD sleep_ms = setting_number(L"ZARNSL_SLEEP_MS", 0);
@@ -160,12 +211,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
         else
             run_window(instance, sleep_ms, show);
     }
-    if (!events.empty()) {
-        FILETIME now;
-        GetSystemTimeAsFileTime(&now);
-        const unsigned long long ticks =
-            (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-        append_log(events, L"end " + std::to_wstring(ticks));
-    }
+    if (!events.empty()) append_log(events, L"end " + std::to_wstring(system_ticks()));
     return static_cast<int>(setting_number(L"ZARNSL_EXIT", 0));
 }
