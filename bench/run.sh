@@ -8,6 +8,8 @@
 #   - start-up to the dialog as a ratio to a bare window program
 #     (barewindow.exe), both started and timed by waitwindow.exe inside the
 #     prefix, so that neither Wine's start-up of a watcher nor bash counts;
+#   - the launch overhead: from start to the game's first line, zarnres.exe
+#     (direct launch) beside spinwait.exe, which starts the game at once;
 #   - the time from the game's end to the desktop being back in the chosen mode.
 #   bench/run.sh [build-dir]       (default as for tests/wine/run-all.sh)
 # CPU is read from /proc/<pid>/stat of the Wine process: under Wine,
@@ -15,7 +17,7 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
-export ZW_ROOT="$root" ZW_OUT="$root/build/bench"
+export ZW_ROOT="$root" ZW_OUT="${ZW_OUT:-$root/build/bench}"
 [ -n "${1:-}" ] && export ZW_BUILD="$1"
 source "$root/tests/wine/lib.sh"
 build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || { echo "no build directory: $ZW_BUILD (build first)"; exit 1; }
@@ -161,6 +163,46 @@ bw=$(printf '%s\n' "${bare_ms[@]}" | median)
 echo "zarnres.exe dialog shown:  $zr ms  (runs: ${zr_ms[*]})"
 echo "barewindow.exe shown:      $bw ms  (runs: ${bare_ms[*]})"
 echo "ratio:                     $(awk -v a="$zr" -v b="$bw" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')"
+
+echo
+echo "== start to the game's first line, timed inside the prefix (median of $fine_runs)"
+# The probe notes the time just before it starts the launcher, the stand-in the
+# time it starts, in the same clock; the game ends at once.
+zw_drv reg set ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 32 >/dev/null
+export ZARNSL_SLEEP_MS=0 ZARNSL_START_LOG='C:\zw\start.log'
+start_log=$(zw_unix "$ZARNSL_START_LOG")
+run_out="$WINEPREFIX/drive_c/zw/run.out"
+# $1: the launcher's Windows path; $2: "box" when it ends with a message box.
+launch_ms() {
+    rm -f "$start_log" "$run_out"
+    (cd "$WINEPREFIX/drive_c" && exec timeout 60 wine 'C:\ZarnRes\waitwindow.exe' run 30 "$1") >"$run_out" 2>/dev/null &
+    local pid=$!
+    ZW_PIDS+=("$pid")
+    if [ "${2:-}" = box ]; then
+        local box
+        box=$(zw_drv -t 20 msgbox) || { echo "no message box: ${box//$'\n'/ }" >&2; return 1; }
+    fi
+    wait "$pid"
+    local started begun
+    started=$(tr -d '\r' <"$run_out" | sed -n 's/^started: //p')
+    begun=$(tr -d '\r' <"$start_log" 2>/dev/null | sed -n 's/^start //p' | head -n1)
+    [ -n "$started" ] && [ -n "$begun" ] ||
+        { echo "no timing: probe '$(tr '\r\n' '  ' <"$run_out")', game '$begun'" >&2; return 1; }
+    awk -v t=$((begun - started)) 'BEGIN { printf "%.1f", t / 10000 }'
+}
+zr_ms=() spin_ms=()
+for i in $(seq 1 $fine_runs); do
+    ms=$(launch_ms 'C:\ZarnRes\spinwait.exe') || exit 1
+    spin_ms+=("$ms")
+    ms=$(launch_ms "$ZW_ZARNRES" box) || exit 1
+    zr_ms+=("$ms")
+done
+zr=$(printf '%s\n' "${zr_ms[@]}" | median)
+sp=$(printf '%s\n' "${spin_ms[@]}" | median)
+echo "zarnres.exe (direct launch):  $zr ms  (runs: ${zr_ms[*]})"
+echo "spinwait.exe (starts at once): $sp ms  (runs: ${spin_ms[*]})"
+echo "ratio:                        $(awk -v a="$zr" -v b="$sp" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')"
+unset ZARNSL_START_LOG
 
 echo
 echo "== game end to desktop switched back (median of $fine_runs)"

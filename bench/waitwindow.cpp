@@ -12,6 +12,10 @@
 //       "reached:" as system time in 100 ns ticks (the clock of
 //       GetSystemTimeAsFileTime). "current" reads the live mode, "registry"
 //       the one stored by CDS_UPDATEREGISTRY.
+//   waitwindow run SECONDS EXE [ARGS...]
+//       prints "started:" as system time in 100 ns ticks just before it starts
+//       EXE (command line "EXE" ARGS), then waits for it to end and prints its
+//       "exit:" code
 // Exits 0 on success, 1 on a timeout or failure, 2 on bad usage.
 #include <windows.h>
 
@@ -24,7 +28,8 @@ namespace {
 int Usage() {
     std::printf(
         "usage: waitwindow window CLASS SECONDS EXE [ARGS...]\n"
-        "       waitwindow mode current|registry WxH SECONDS\n");
+        "       waitwindow mode current|registry WxH SECONDS\n"
+        "       waitwindow run SECONDS EXE [ARGS...]\n");
     return 2;
 }
 
@@ -40,9 +45,39 @@ unsigned long long SystemTicks() {
     return (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 
-int WatchWindow(const wchar_t* windowClass, double seconds, int count, wchar_t** program) {
+std::wstring CommandLine(int count, wchar_t** program) {
     std::wstring commandLine = L"\"" + std::wstring(program[0]) + L"\"";
     for (int i = 1; i < count; ++i) commandLine += L" " + std::wstring(program[i]);
+    return commandLine;
+}
+
+int Run(double seconds, int count, wchar_t** program) {
+    std::wstring commandLine = CommandLine(count, program);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::printf("started: %llu\n", SystemTicks());
+    std::fflush(stdout);
+    if (!CreateProcessW(program[0], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        std::printf("error: cannot start the program (%lu)\n", GetLastError());
+        return 1;
+    }
+    CloseHandle(process.hThread);
+    DWORD code = 0;
+    const bool ended = WaitForSingleObject(process.hProcess, static_cast<DWORD>(seconds * 1000)) == WAIT_OBJECT_0;
+    if (ended) GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    if (!ended) {
+        std::printf("error: the program did not end in time\n");
+        return 1;
+    }
+    std::printf("exit: %lu\n", code);
+    return 0;
+}
+
+int WatchWindow(const wchar_t* windowClass, double seconds, int count, wchar_t** program) {
+    std::wstring commandLine = CommandLine(count, program);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -137,6 +172,7 @@ int WatchMode(const wchar_t* source, const wchar_t* target, double seconds) {
 int wmain(int argc, wchar_t** argv) {
     if (argc >= 5 && std::wcscmp(argv[1], L"window") == 0)
         return WatchWindow(argv[2], std::wcstod(argv[3], nullptr), argc - 4, argv + 4);
+    if (argc >= 4 && std::wcscmp(argv[1], L"run") == 0) return Run(std::wcstod(argv[2], nullptr), argc - 3, argv + 3);
     if (argc == 5 && std::wcscmp(argv[1], L"mode") == 0)
         return WatchMode(argv[2], argv[3], std::wcstod(argv[4], nullptr));
     return Usage();
