@@ -52,6 +52,15 @@ secs() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
 
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+# The medians of two series of milliseconds and their ratio:
+#   compare LABEL_A "RUNS_A" LABEL_B "RUNS_B"
+compare() {
+    local a b
+    a=$(printf '%s\n' $2 | median)
+    b=$(printf '%s\n' $4 | median)
+    printf '%-31s %s ms  (runs: %s)\n' "$1:" "$a" "$2" "$3:" "$b" "$4"
+    printf '%-31s %s\n' "ratio:" "$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')"
+}
 
 echo "== zarnres.exe"
 echo "size: $(stat -c %s "$exe") bytes"
@@ -158,11 +167,7 @@ for i in $(seq 1 $fine_runs); do
     [ "$(field "$out" exit)" = 0 ] || echo "zarnres.exe ended with exit code '$(field "$out" exit)' after WM_CLOSE"
     zr_ms+=("$ms")
 done
-zr=$(printf '%s\n' "${zr_ms[@]}" | median)
-bw=$(printf '%s\n' "${bare_ms[@]}" | median)
-echo "zarnres.exe dialog shown:  $zr ms  (runs: ${zr_ms[*]})"
-echo "barewindow.exe shown:      $bw ms  (runs: ${bare_ms[*]})"
-echo "ratio:                     $(awk -v a="$zr" -v b="$bw" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')"
+compare "zarnres.exe dialog shown" "${zr_ms[*]}" "barewindow.exe shown" "${bare_ms[*]}"
 
 echo
 echo "== start to the game's first line, timed inside the prefix (median of $fine_runs)"
@@ -197,11 +202,7 @@ for i in $(seq 1 $fine_runs); do
     ms=$(launch_ms "$ZW_ZARNRES" box) || exit 1
     zr_ms+=("$ms")
 done
-zr=$(printf '%s\n' "${zr_ms[@]}" | median)
-sp=$(printf '%s\n' "${spin_ms[@]}" | median)
-echo "zarnres.exe (direct launch):  $zr ms  (runs: ${zr_ms[*]})"
-echo "spinwait.exe (starts at once): $sp ms  (runs: ${spin_ms[*]})"
-echo "ratio:                        $(awk -v a="$zr" -v b="$sp" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')"
+compare "zarnres.exe (direct launch)" "${zr_ms[*]}" "spinwait.exe (starts at once)" "${spin_ms[*]}"
 unset ZARNSL_START_LOG
 
 echo
