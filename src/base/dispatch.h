@@ -1,5 +1,6 @@
 #pragma once
-// The one place where untrapped errors end: every event handler runs through here.
+// The one place where untrapped errors end: every event handler, and every window or
+// subclass procedure, hands what it raises to the program's error box.
 
 #include <exception>
 #include <new>
@@ -10,21 +11,70 @@
 
 namespace zarn {
 
-// Runs a handler; an error it raises is shown in the error box. Returns false when
-// the handler failed, in which case the program is to end with exit code 1.
+// The run-time error that a caught exception stands for in the error box.
+inline RuntimeError UntrappedError(const std::exception_ptr& caught) {
+    try {
+        std::rethrow_exception(caught);
+    } catch (const RuntimeError& e) {
+        return e;
+    } catch (const std::bad_alloc&) {
+        return RuntimeError(7, "Out of memory");
+    } catch (const std::exception& e) {
+        return error::InvalidCall(e.what());
+    } catch (...) {
+        return error::InvalidCall();
+    }
+}
+
+// The program's error box. It shows the first untrapped error only: whatever fails while
+// that box is up (a repaint behind it, say) follows from the first. Once it has been
+// shown, the program is to end with exit code 1.
+class ErrorBox {
+public:
+    explicit ErrorBox(MessageBoxes& boxes) : boxes_(boxes) {}
+    ErrorBox(const ErrorBox&) = delete;
+    ErrorBox& operator=(const ErrorBox&) = delete;
+
+    void Show(const std::exception_ptr& caught) {
+        if (shown_) return;
+        shown_ = true;
+        boxes_.Show(ErrorBoxText(UntrappedError(caught)), BoxStyle::Critical);
+    }
+    bool Shown() const { return shown_; }
+
+private:
+    MessageBoxes& boxes_;
+    bool shown_ = false;
+};
+
+// Runs a handler; an error it raises goes to the error box. Returns false when the
+// handler failed, in which case the program is to end.
 template <typename Handler>
-bool RunHandler(MessageBoxes& boxes, Handler&& handler) {
+bool RunHandler(ErrorBox& box, Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
         return true;
-    } catch (const RuntimeError& e) {
-        boxes.Show(ErrorBoxText(e), BoxStyle::Critical);
-    } catch (const std::bad_alloc&) {
-        boxes.Show(ErrorBoxText(RuntimeError(7, "Out of memory")), BoxStyle::Critical);
-    } catch (const std::exception& e) {
-        boxes.Show(ErrorBoxText(error::InvalidCall(e.what())), BoxStyle::Critical);
+    } catch (...) {
+        box.Show(std::current_exception());
     }
     return false;
+}
+
+// Runs the body of a window or subclass procedure, which no exception may leave: the
+// system's own frames lie between it and any handler. What the body raises is handed to
+// onError, and fallback is answered in place of the body's result.
+template <typename Result, typename Body, typename OnError>
+Result CatchAtBoundary(Result fallback, Body&& body, OnError&& onError) noexcept {
+    try {
+        return std::forward<Body>(body)();
+    } catch (...) {
+        try {
+            std::forward<OnError>(onError)(std::current_exception());
+        } catch (...) {
+            // The report failed as well (no memory left for the box): nothing is left to tell the user with.
+        }
+    }
+    return fallback;
 }
 
 }  // namespace zarn

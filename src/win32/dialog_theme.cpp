@@ -42,6 +42,13 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight};
 }
 
+// The design of a control, or nullptr: drawing does without rather than fail.
+const layout::Control* DesignOf(int id) {
+    for (const layout::Control& control : layout::kControls)
+        if (control.id == id && control.kind != layout::Kind::CommonDialog) return &control;
+    return nullptr;
+}
+
 std::wstring ListRowText(const DRAWITEMSTRUCT& item) {
     const auto length = std::max<LRESULT>(SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0), 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -51,6 +58,12 @@ std::wstring ListRowText(const DRAWITEMSTRUCT& item) {
 }
 
 }  // namespace
+
+bool ShowsFocusRectangle(const DRAWITEMSTRUCT& item) {
+    if (!(item.itemState & ODS_FOCUS) || (item.itemState & ODS_NOFOCUSRECT)) return false;
+    // The control's own UI state as well: not every system's buttons pass it on as ODS_NOFOCUSRECT.
+    return !(SendMessageW(item.hwndItem, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
 
 DialogTheme::DialogTheme(HINSTANCE instance, Dpi dpi)
     : dpi_(dpi),
@@ -88,7 +101,8 @@ int DialogTheme::TextWidth(HWND window, std::string_view text) const {
 }
 
 int DialogTheme::ListRowHeight() const {
-    return dpi_.FromTwips(layout::ControlWithId(layout::id::resolutionList).height) - 2 * kListRowFramePx;
+    const layout::Control* list = DesignOf(layout::id::resolutionList);
+    return list ? dpi_.FromTwips(list->height) - 2 * kListRowFramePx : dpi_.Scale(layout::kFontPixelHeight);
 }
 
 // The background picture at DPI scale, as a brush for controls that show it through.
@@ -142,7 +156,7 @@ void DialogTheme::DrawListRow(const DRAWITEMSTRUCT& item) const {
         DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
     }
-    if ((item.itemState & ODS_FOCUS) && inField) {
+    if (inField && ShowsFocusRectangle(item)) {
         RECT focus = item.rcItem;
         InflateRect(&focus, -kListFocusInsetPx, -kListFocusInsetPx);
         SetTextColor(item.hDC, Colour(layout::kWhite));
@@ -151,16 +165,17 @@ void DialogTheme::DrawListRow(const DRAWITEMSTRUCT& item) const {
 }
 
 void DialogTheme::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
-    const auto& design = layout::ControlWithId(static_cast<int>(item.CtlID));
+    const layout::Control* design = DesignOf(static_cast<int>(item.CtlID));
     const bool pressed = item.itemState & ODS_SELECTED;
     const RECT face = item.rcItem;
     {
-        const UniqueGdi<HBRUSH> back(CreateSolidBrush(Colour(design.backColour)));
+        const UniqueGdi<HBRUSH> back(CreateSolidBrush(Colour(design ? design->backColour : layout::kSilver)));
         FillRect(item.hDC, &face, back.get());
     }
     RECT inner = face;
     InflateRect(&inner, -kButtonFrameInsetPx, -kButtonFrameInsetPx);
-    DrawPicture(item.hDC, Picture(design.picture), inner, pressed ? kPressedShiftPx : 0);
+    DrawPicture(item.hDC, Picture(design ? design->picture : layout::Picture::None), inner,
+                pressed ? kPressedShiftPx : 0);
     RECT edge = face;
     DrawEdge(item.hDC, &edge, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     if (item.itemState & ODS_DISABLED) {
@@ -170,7 +185,7 @@ void DialogTheme::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
         SetBkMode(item.hDC, TRANSPARENT);
         FillRect(item.hDC, &inner, veil.get());
     }
-    if (item.itemState & ODS_FOCUS) {
+    if (ShowsFocusRectangle(item)) {
         RECT focus = face;
         InflateRect(&focus, -kButtonFocusInsetPx, -kButtonFocusInsetPx);
         SetTextColor(item.hDC, Colour(layout::kWhite));

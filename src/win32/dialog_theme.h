@@ -22,6 +22,10 @@ inline constexpr COLORREF kBlack = RGB(0, 0, 0);
 // A pressed button, or the ticked check box, shows its face this many pixels down and right.
 inline constexpr int kPressedShiftPx = 1;
 
+// Whether an owner-drawn control shows its focus rectangle: it has the focus, and Windows
+// shows keyboard cues (after a mouse start they are hidden until the keyboard is used).
+bool ShowsFocusRectangle(const DRAWITEMSTRUCT& item);
+
 class DialogTheme {
 public:
     // How a picture fills its rectangle: centred at its own size, or widened to span it.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/dispatch.h"
 #include "resource.h"
 #include "win32/dialog_controls.h"
 #include "win32/system_error.h"
@@ -47,6 +48,7 @@ void DialogWindow::Create(DialogEvents events) {
                             nullptr, nullptr, instance_, this);
     if (!hwnd_) throw SystemError(GetLastError(), "Creating the dialog");
     CreateControls();
+    InitialiseKeyboardCues();
 }
 
 void DialogWindow::RegisterWindowClass() const {
@@ -66,8 +68,19 @@ void DialogWindow::RegisterWindowClass() const {
 
 void DialogWindow::CreateControls() {
     CreateDialogControls(hwnd_, instance_, *theme_);
-    skipDialogCheck_.Attach(Control(layout::id::skipDialogCheck));
+    skipDialogCheck_.Attach(Control(layout::id::skipDialogCheck), [this](std::exception_ptr e) { Fail(e); });
     lastFocus_ = Control(layout::id::runButton);
+}
+
+// A dialog box starts with its focus rectangles hidden when the last input came from the
+// mouse, and shows them once the keyboard is used; this plain window asks for the same, now
+// that its controls exist to take the state on. Users who want cues always shown keep them.
+void DialogWindow::InitialiseKeyboardCues() {
+    BOOL alwaysUnderline = FALSE, keyboardPreferred = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysUnderline, 0);
+    SystemParametersInfoW(SPI_GETKEYBOARDPREF, 0, &keyboardPreferred, 0);
+    if (alwaysUnderline || keyboardPreferred) return;
+    SendMessageW(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
 }
 
 void DialogWindow::Show() {
@@ -120,7 +133,13 @@ LRESULT CALLBACK DialogWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     }
     auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self || !self->hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);
-    return self->HandleMessage(msg, wp, lp);
+    // A failed message is answered 0: its error ends the program, which unloads this window.
+    return CatchAtBoundary(
+        LRESULT{0}, [&] { return self->HandleMessage(msg, wp, lp); }, [self](std::exception_ptr e) { self->Fail(e); });
+}
+
+void DialogWindow::Fail(std::exception_ptr error) {
+    if (events_.failed) events_.failed(error);
 }
 
 LRESULT DialogWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -133,6 +152,7 @@ LRESULT DialogWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC: return OnControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
         case WM_MEASUREITEM: OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)); return TRUE;
         case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
+        case WM_UPDATEUISTATE: return OnUpdateUiState(wp, lp);
         case WM_CLOSE: OnClose(); return 0;
         case WM_DESTROY: OnDestroy(); return 0;
     }
@@ -199,6 +219,19 @@ void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
         skipDialogCheck_.Draw(item, *theme_);
     else if (item.CtlType == ODT_BUTTON)
         theme_->DrawPictureButton(item);
+}
+
+// The state changes here and in every control (DefWindowProc passes it down); the owner-drawn
+// controls draw their focus rectangle by it, so they are drawn again when it shows or hides.
+LRESULT DialogWindow::OnUpdateUiState(WPARAM wp, LPARAM lp) {
+    const LRESULT before = SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0);
+    const LRESULT result = DefWindowProcW(hwnd_, WM_UPDATEUISTATE, wp, lp);
+    if ((SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) ^ before) & UISF_HIDEFOCUS) {
+        for (int id : {layout::id::runButton, layout::id::browseButton, layout::id::skipDialogCheck,
+                       layout::id::resolutionList, layout::id::colourList})
+            InvalidateRect(Control(id), nullptr, FALSE);
+    }
+    return result;
 }
 
 }  // namespace zarn::win32

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -18,6 +19,8 @@ struct DialogEvents {
     std::function<void()> runClicked;
     std::function<void()> browseClicked;
     std::function<bool()> canClose;  // false holds a close
+    // An error raised inside the window's procedures, which must not let it pass.
+    std::function<void(std::exception_ptr)> failed;
 };
 
 class DialogWindow final : public DialogView {
@@ -51,7 +54,9 @@ private:
 
     void RegisterWindowClass() const;
     void CreateControls();
+    void InitialiseKeyboardCues();
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+    void Fail(std::exception_ptr error);
 
     void OnCommand(int id, int code);
     void OnEnter();
@@ -62,6 +67,7 @@ private:
     LRESULT OnControlColour(HDC dc, HWND control);
     void OnMeasureItem(MEASUREITEMSTRUCT& item);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
+    LRESULT OnUpdateUiState(WPARAM wp, LPARAM lp);
 
     HINSTANCE instance_;
     DialogEvents events_;

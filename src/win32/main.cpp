@@ -41,18 +41,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                       std::string(ArgumentString(commandLine)));
 
     // Every handler runs through here: an untrapped error shows its box and ends the program.
-    int exitCode = 0;
+    ErrorBox errorBox(boxes);
     auto handle = [&](auto&& handler) {
-        if (!RunHandler(boxes, handler)) {
-            exitCode = 1;
-            window.Unload();
-        }
+        if (!RunHandler(errorBox, handler)) window.Unload();
     };
     handle([&] {
         window.Create(DialogEvents{
             [&] { handle([&] { setup.OnRunClicked(); }); },
             [&] { handle([&] { setup.OnBrowseClicked(); }); },
             [&] { return setup.CanClose(); },
+            // Raised inside the window's own procedures, drawing included.
+            [&](std::exception_ptr error) { handle([&] { std::rethrow_exception(error); }); },
         });
         setup.Load();
     });
@@ -60,6 +59,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Runs until no window is left: after a direct launch, an apply, or a close.
     MSG msg;
     while (window.Loaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) pump.Dispatch(msg);
+    window.Unload();  // now, while the handlers its procedures call still exist
     if (SUCCEEDED(com)) CoUninitialize();
-    return exitCode != 0 ? exitCode : setup.ExitCode();
+    return errorBox.Shown() ? 1 : setup.ExitCode();
 }

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
+#include "base/dispatch.h"
 #include "setup/layout.h"
 #include "win32/gdi.h"
 #include "win32/handles.h"
@@ -29,8 +31,9 @@ constexpr int kMaxCaptionLength = 64;
 
 }  // namespace
 
-void PictureCheckBox::Attach(HWND button) {
+void PictureCheckBox::Attach(HWND button, std::function<void(std::exception_ptr)> onError) {
     button_ = button;
+    onError_ = std::move(onError);
     SetWindowSubclass(button, &PictureCheckBox::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -39,19 +42,28 @@ void PictureCheckBox::SetChecked(bool checked) {
     if (button_) InvalidateRect(button_, nullptr, FALSE);
 }
 
-// Answers BM_GETCHECK / BM_SETCHECK from its own state, so that accessibility tools and
-// tests can read and set it like any check box.
 LRESULT CALLBACK PictureCheckBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
     auto* self = reinterpret_cast<PictureCheckBox*>(ref);
+    // A failed message is answered 0: its error ends the program, which unloads the dialog.
+    return CatchAtBoundary(
+        LRESULT{0}, [&] { return self->HandleMessage(hwnd, msg, wp, lp); },
+        [self](std::exception_ptr e) {
+            if (self->onError_) self->onError_(e);
+        });
+}
+
+// Answers BM_GETCHECK / BM_SETCHECK from its own state, so that accessibility tools and
+// tests can read and set it like any check box.
+LRESULT PictureCheckBox::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-        case BM_GETCHECK: return self->checked_ ? BST_CHECKED : BST_UNCHECKED;
-        case BM_SETCHECK: self->SetChecked(wp != BST_UNCHECKED); return 0;
+        case BM_GETCHECK: return checked_ ? BST_CHECKED : BST_UNCHECKED;
+        case BM_SETCHECK: SetChecked(wp != BST_UNCHECKED); return 0;
         // An owner-drawn button reports a double click instead of its second click;
         // as a press, it toggles the box twice, like two single clicks.
         case WM_LBUTTONDBLCLK: return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wp, lp);
         case WM_NCDESTROY:
             RemoveWindowSubclass(hwnd, &PictureCheckBox::SubclassProc, kSubclassId);
-            self->button_ = nullptr;
+            button_ = nullptr;
             break;
     }
     return DefSubclassProc(hwnd, msg, wp, lp);
@@ -82,7 +94,7 @@ void PictureCheckBox::Draw(const DRAWITEMSTRUCT& item, const DialogTheme& theme)
         DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &caption,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT | DT_END_ELLIPSIS);
     }
-    if (item.itemState & ODS_FOCUS) {
+    if (ShowsFocusRectangle(item)) {
         RECT focus = face;
         InflateRect(&focus, -kFocusInsetPx, -kFocusInsetPx);
         SetBkColor(item.hDC, kBlack);

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <exception>
+#include <functional>
+
 #include "win32/dialog_theme.h"
 #include "win32/dpi.h"
 
@@ -15,8 +18,9 @@ public:
     PictureCheckBox(const PictureCheckBox&) = delete;
     PictureCheckBox& operator=(const PictureCheckBox&) = delete;
 
-    // Takes over the owner-drawn button until it is destroyed.
-    void Attach(HWND button);
+    // Takes over the owner-drawn button until it is destroyed; an error raised while it
+    // handles a message goes to onError.
+    void Attach(HWND button, std::function<void(std::exception_ptr)> onError);
 
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
@@ -29,10 +33,12 @@ public:
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+    LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static int CaptionLeft(const Dpi& dpi);
     void DrawTick(HDC dc, const RECT& face, const Dpi& dpi) const;
 
     HWND button_ = nullptr;
+    std::function<void(std::exception_ptr)> onError_;
     bool checked_ = false;
 };
 

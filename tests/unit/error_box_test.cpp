@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <new>
+#include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "base/dispatch.h"
 #include "base/errors.h"
 
 namespace zarn {
@@ -53,6 +59,73 @@ TEST(ErrorBox, AnOverlongPathKeepsWholeCharactersAroundAnEllipsisOnShortLines) {
     EXPECT_EQ(joined, "C:\\" + std::string(140, 'a') + wide + std::string(4, 'm') + "\xE2\x80\xA6" +
                           std::string(138, 'e') + "\\zarnsl.exe");
     EXPECT_LE(longest, kShownPathLine);
+}
+
+// Boxes that can run something while one of them is up, as a repaint behind a real box would.
+struct Boxes : MessageBoxes {
+    std::vector<std::string> shown;
+    std::vector<BoxStyle> styles;
+    std::function<void()> whileUp;
+    void Show(const std::string& text, BoxStyle style) override {
+        shown.push_back(text);
+        styles.push_back(style);
+        if (auto run = std::exchange(whileUp, nullptr)) run();
+    }
+};
+
+// A window procedure's body through the boundary, with the program's error box as its sink.
+long Procedure(ErrorBox& box, const std::function<long()>& body) {
+    return CatchAtBoundary(-1L, body, [&](std::exception_ptr error) { box.Show(error); });
+}
+
+template <typename Thrown>
+RuntimeError Caught(Thrown thrown) {
+    try {
+        throw thrown;
+    } catch (...) {
+        return UntrappedError(std::current_exception());
+    }
+}
+
+TEST(UntrappedErrors, AWindowProcedureAnswersItsFallbackAndOnlyTheFirstErrorShows) {
+    Boxes boxes;
+    ErrorBox box(boxes);
+    EXPECT_EQ(Procedure(box, [] { return 7L; }), 7);
+    EXPECT_FALSE(box.Shown());
+
+    long behindTheBox = 0;
+    boxes.whileUp = [&] { behindTheBox = Procedure(box, []() -> long { throw std::out_of_range("no control"); }); };
+    EXPECT_EQ(Procedure(box, []() -> long { throw error::FileNotFound(); }), -1);
+    EXPECT_EQ(behindTheBox, -1);
+    EXPECT_TRUE(box.Shown());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0], "Run-time error '53':\n\nFile not found");
+    EXPECT_EQ(boxes.styles[0], BoxStyle::Critical);
+
+    // A handler that fails later still ends the program, without a second box.
+    EXPECT_TRUE(RunHandler(box, [] {}));
+    EXPECT_FALSE(RunHandler(box, [] { throw error::Overflow(); }));
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST(UntrappedErrors, WhateverIsThrownBecomesARunTimeError) {
+    EXPECT_EQ(ErrorBoxText(Caught(error::TypeMismatch())), "Run-time error '13':\n\nType mismatch");
+    EXPECT_EQ(ErrorBoxText(Caught(std::out_of_range("no control with that id"))),
+              "Run-time error '5':\n\nno control with that id");
+    EXPECT_EQ(ErrorBoxText(Caught(std::bad_alloc())), "Run-time error '7':\n\nOut of memory");
+    EXPECT_EQ(ErrorBoxText(Caught(42)), "Run-time error '5':\n\nInvalid procedure call or argument");
+
+    Boxes boxes;
+    ErrorBox box(boxes);
+    EXPECT_FALSE(RunHandler(box, [] { throw 42; }));
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{"Run-time error '5':\n\nInvalid procedure call or argument"});
+}
+
+TEST(UntrappedErrors, AReportThatFailsItselfStaysInsideTheBoundary) {
+    const auto fails = []() -> int { throw error::FileNotFound(); };
+    const auto failingReport = [](std::exception_ptr) { throw std::bad_alloc(); };
+    static_assert(noexcept(CatchAtBoundary(0, fails, failingReport)));
+    EXPECT_EQ(CatchAtBoundary(0, fails, failingReport), 0);
 }
 
 }  // namespace
