@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "base/errors.h"
-#include "base/services.h"
+#include "base/message_boxes.h"
 
 namespace zarn {
 

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "base/services.h"
+#include "base/message_boxes.h"
+#include "display/display_modes.h"
 
 namespace zarn {
 

@@ -5,7 +5,11 @@
 
 #include <string_view>
 
-#include "base/services.h"
+#include "base/message_boxes.h"
+#include "base/message_pump.h"
+#include "display/display_modes.h"
+#include "game/game_launcher.h"
+#include "model/settings_store.h"
 
 namespace zarn {
 

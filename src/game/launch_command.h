@@ -6,9 +6,18 @@
 #include <string>
 #include <string_view>
 
-#include "base/services.h"
+#include "game/file_probe.h"
 
 namespace zarn {
+
+// Exactly what is started for a game run (see BuildLaunchCommand).
+struct LaunchCommand {
+    std::string commandLine;       // what the game gets as its command line
+    std::string program;           // the program: the resolved file, or the first token as typed
+    bool programResolved = false;  // true: program is handed to the platform as the file to run
+    std::string parameters;        // the command line after the program's token
+    std::string directory;         // the program's folder, "" for a bare name
+};
 
 // The platform takes command lines of at most this many UTF-16 units, its end included.
 inline constexpr std::size_t kMaxCommandLineUnits = 32767;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "base/services.h"
+#include "model/settings_store.h"
 
 namespace zarn {
 

@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "base/services.h"
 #include "game/game_run.h"
+#include "setup/dialog_view.h"
+#include "setup/file_open_box.h"
 
 namespace zarn {
 

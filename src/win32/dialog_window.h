@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "base/services.h"
+#include "setup/dialog_view.h"
 #include "win32/dialog_theme.h"
 #include "win32/picture_check_box.h"
 

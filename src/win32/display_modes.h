@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "base/services.h"
+#include "display/display_modes.h"
 
 namespace zarn::win32 {
 

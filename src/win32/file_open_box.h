@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "base/services.h"
+#include "setup/file_open_box.h"
 
 namespace zarn::win32 {
 

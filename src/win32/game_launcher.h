@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "base/services.h"
+#include "game/game_launcher.h"
 
 namespace zarn::win32 {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "base/services.h"
+#include "game/game_process.h"
 #include "win32/handles.h"
 
 namespace zarn::win32 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/services.h"
+#include "base/message_boxes.h"
 
 namespace zarn::win32 {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "base/services.h"
+#include "base/message_pump.h"
 
 namespace zarn::win32 {
 

@@ -2,7 +2,7 @@
 // Settings in the per-user registry area where they have always been kept:
 // HKCU\Software\VB and VBA Program Settings\<application>\<section>, REG_SZ values.
 
-#include "base/services.h"
+#include "model/settings_store.h"
 
 namespace zarn::win32 {
 

@@ -12,9 +12,15 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "base/services.h"
+#include "base/message_boxes.h"
+#include "base/message_pump.h"
+#include "display/display_modes.h"
+#include "game/game_launcher.h"
 #include "game/game_run.h"
 #include "model/settings.h"
+#include "model/settings_store.h"
+#include "setup/dialog_view.h"
+#include "setup/file_open_box.h"
 
 namespace zarn::fake {
 
