@@ -32,7 +32,7 @@ void SetupDialog::Load() {
     if (GetSetting(settings, key::ShowRes) == "11") {
         view_.SetSkipDialog(true);
         view_.Unload();
-        RunGameThenSwitchMode(DirectLaunchPath(storedPath));
+        RunGameWhileBusy(DirectLaunchPath(storedPath));
     } else {
         view_.SetSkipDialog(false);
     }
@@ -52,7 +52,7 @@ void SetupDialog::OnRunClicked() {
     SaveSetting(settings, key::BitRes, std::to_string(bits));
     SaveSetting(settings, key::ZarnPath, path);
 
-    RunGameThenSwitchMode(path);
+    RunGameWhileBusy(path);
     view_.Unload();
 }
 
@@ -73,7 +73,7 @@ std::string_view SetupDialog::DirectLaunchPath(std::string_view storedPath) cons
     return storedPath;
 }
 
-void SetupDialog::RunGameThenSwitchMode(std::string_view gamePath) {
+void SetupDialog::RunGameWhileBusy(std::string_view gamePath) {
     // The buttons stay inert and closing is held until the run, restore included,
     // is over (see the wait in game_run.cpp).
     struct Busy {
@@ -87,7 +87,7 @@ void SetupDialog::RunGameThenSwitchMode(std::string_view gamePath) {
             dialog.view_.SetBusy(false);
         }
     } busy(*this);
-    gameRanWithoutSwitch_ = !zarn::RunGameThenSwitchMode(gamePath, arguments_, services_.game);
+    gameRanWithoutSwitch_ = !RunGameThenSwitchMode(gamePath, arguments_, services_.game);
 }
 
 }  // namespace zarn

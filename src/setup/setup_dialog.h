@@ -42,7 +42,7 @@ public:
 
 private:
     std::string_view DirectLaunchPath(std::string_view storedPath) const;
-    void RunGameThenSwitchMode(std::string_view gamePath);
+    void RunGameWhileBusy(std::string_view gamePath);
 
     DialogView& view_;
     SetupServices services_;

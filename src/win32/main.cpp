@@ -8,13 +8,13 @@
 #include "base/arguments.h"
 #include "base/dispatch.h"
 #include "setup/setup_dialog.h"
-#include "win32/dialog_window.h"
+#include "win32/dialog_view.h"
 #include "win32/display_modes.h"
 #include "win32/file_open_box.h"
 #include "win32/game_launcher.h"
 #include "win32/message_boxes.h"
 #include "win32/message_pump.h"
-#include "win32/registry_settings.h"
+#include "win32/settings_store.h"
 #include "win32/text.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -28,9 +28,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
     Win32MessageBoxes boxes;
-    RegistrySettings settings;
+    Win32SettingsStore settings;
     Win32DisplayModes display;
-    DialogWindow window(instance);
+    Win32DialogView window(instance);
     auto dialogWindow = [&window] { return window.hwnd(); };
     Win32GameLauncher launcher(dialogWindow);
     Win32MessagePump pump(dialogWindow);

@@ -22,9 +22,9 @@ struct Files : FileProbe {
     }
 };
 
-struct LaunchCommand : ::testing::Test {
+struct CommandFromPath : ::testing::Test {
     Files files;
-    zarn::LaunchCommand Build(std::string_view path, std::string_view arguments = "-x") {
+    LaunchCommand Build(std::string_view path, std::string_view arguments = "-x") {
         return BuildLaunchCommand(path, arguments, files);
     }
     int ErrorOf(std::string_view path, std::string_view arguments = "-x") {
@@ -37,7 +37,7 @@ struct LaunchCommand : ::testing::Test {
     }
 };
 
-TEST_F(LaunchCommand, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
+TEST_F(CommandFromPath, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
     auto c = Build("C:\\Colvane\\Vantreel\\zarnsl.exe");
     EXPECT_EQ(c.commandLine, "C:\\Colvane\\Vantreel\\zarnsl.exe -x");
     EXPECT_EQ(c.program, "C:\\Colvane\\Vantreel\\zarnsl.exe");
@@ -58,7 +58,7 @@ TEST_F(LaunchCommand, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
     EXPECT_TRUE(files.asked.empty());
 }
 
-TEST_F(LaunchCommand, APathWithABlankRunsTheLongestExistingPartFollowedByNoFolder) {
+TEST_F(CommandFromPath, APathWithABlankRunsTheLongestExistingPartFollowedByNoFolder) {
     files.existing = {"C:\\Program.exe", "C:\\Program Files\\Van Treel\\zarnsl.exe"};
     auto c = Build("C:\\Program Files\\Van Treel\\zarnsl.exe -window");
     EXPECT_EQ(c.commandLine, "\"C:\\Program Files\\Van Treel\\zarnsl.exe\" -window -x");
@@ -73,7 +73,7 @@ TEST_F(LaunchCommand, APathWithABlankRunsTheLongestExistingPartFollowedByNoFolde
     EXPECT_EQ(ErrorOf("C:\\Program Files/Zarn"), 53);
 }
 
-TEST_F(LaunchCommand, ResolutionAddsExeKeepsTrailingBlanksAndRelativeNames) {
+TEST_F(CommandFromPath, ResolutionAddsExeKeepsTrailingBlanksAndRelativeNames) {
     files.existing = {"C:\\My Games\\zarnsl.exe", "My Games\\zarnsl.exe"};
     auto c = Build("C:\\My Games\\zarnsl -w");  // ".exe" added to find it, typed part quoted
     EXPECT_EQ(c.commandLine, "\"C:\\My Games\\zarnsl\" -w -x");
@@ -88,7 +88,7 @@ TEST_F(LaunchCommand, ResolutionAddsExeKeepsTrailingBlanksAndRelativeNames) {
     EXPECT_EQ(c.directory, "My Games");
 }
 
-TEST_F(LaunchCommand, AFolderIsRefusedAsAWholeNeverRunAsAShorterPart) {
+TEST_F(CommandFromPath, AFolderIsRefusedAsAWholeNeverRunAsAShorterPart) {
     files.existing = {"C:\\Program Files\\Van.exe", "C:\\Games.exe"};
     files.folders = {"C:\\Program Files\\Van Treel", "C:\\Games"};
     const std::pair<const char*, const char*> cases[] = {
@@ -109,13 +109,13 @@ TEST_F(LaunchCommand, AFolderIsRefusedAsAWholeNeverRunAsAShorterPart) {
     EXPECT_TRUE(files.asked.empty());  // refused before any part is looked up
 }
 
-TEST_F(LaunchCommand, EmptyOrBlankPathsAreFileNotFound) {
+TEST_F(CommandFromPath, EmptyOrBlankPathsAreFileNotFound) {
     EXPECT_EQ(ErrorOf(""), 53);
     EXPECT_EQ(ErrorOf("   "), 53);
     EXPECT_EQ(ErrorOf("\t"), 53);
 }
 
-TEST_F(LaunchCommand, ACommandLineLongerThanThePlatformTakesIsRefusedNotCut) {
+TEST_F(CommandFromPath, ACommandLineLongerThanThePlatformTakesIsRefusedNotCut) {
     const std::string path = "C:\\g.exe";
     const std::string fits(kMaxCommandLineUnits - 1 - path.size() - 1, 'a');
     EXPECT_EQ(Build(path, fits).commandLine.size(), kMaxCommandLineUnits - 1);

@@ -1,4 +1,4 @@
-#include "win32/registry_settings.h"
+#include "win32/settings_store.h"
 
 #include <windows.h>
 
@@ -19,7 +19,7 @@ std::wstring KeyPath(std::string_view application, std::string_view section) {
 
 }  // namespace
 
-std::string RegistrySettings::GetSetting(std::string_view application, std::string_view section, std::string_view key) {
+std::string Win32SettingsStore::GetSetting(std::string_view application, std::string_view section, std::string_view key) {
     HKEY raw = nullptr;
     LONG rc = RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, KEY_QUERY_VALUE, &raw);
     if (rc == ERROR_FILE_NOT_FOUND) return "";
@@ -46,7 +46,7 @@ std::string RegistrySettings::GetSetting(std::string_view application, std::stri
     }
 }
 
-void RegistrySettings::SaveSetting(std::string_view application, std::string_view section, std::string_view key,
+void Win32SettingsStore::SaveSetting(std::string_view application, std::string_view section, std::string_view key,
                                    std::string_view value) {
     HKEY raw = nullptr;
     LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,

@@ -1,4 +1,4 @@
-#include "win32/dialog_window.h"
+#include "win32/dialog_view.h"
 
 #include <algorithm>
 
@@ -34,11 +34,11 @@ RECT CentredFrame(const Dpi& dpi) {
 
 }  // namespace
 
-DialogWindow::~DialogWindow() {
+Win32DialogView::~Win32DialogView() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-void DialogWindow::Create(DialogEvents events) {
+void Win32DialogView::Create(DialogEvents events) {
     events_ = std::move(events);
     theme_ = std::make_unique<DialogTheme>(instance_, Dpi::OfScreen());
     RegisterWindowClass();
@@ -51,11 +51,11 @@ void DialogWindow::Create(DialogEvents events) {
     InitialiseKeyboardCues();
 }
 
-void DialogWindow::RegisterWindowClass() const {
+void Win32DialogView::RegisterWindowClass() const {
     const std::wstring className = Widen(layout::kWindowClass);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &DialogWindow::WindowProc;
+    wc.lpfnWndProc = &Win32DialogView::WindowProc;
     wc.hInstance = instance_;
     wc.hIcon = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON);
     wc.hIconSm = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON);
@@ -66,7 +66,7 @@ void DialogWindow::RegisterWindowClass() const {
         throw SystemError(GetLastError(), "Creating the dialog");
 }
 
-void DialogWindow::CreateControls() {
+void Win32DialogView::CreateControls() {
     CreateDialogControls(hwnd_, instance_, *theme_);
     skipDialogCheck_.Attach(Control(layout::id::skipDialogCheck), [this](std::exception_ptr e) { Fail(e); });
     lastFocus_ = Control(layout::id::runButton);
@@ -75,7 +75,7 @@ void DialogWindow::CreateControls() {
 // A dialog box starts with its focus rectangles hidden when the last input came from the
 // mouse, and shows them once the keyboard is used; this plain window asks for the same, now
 // that its controls exist to take the state on. Users who want cues always shown keep them.
-void DialogWindow::InitialiseKeyboardCues() {
+void Win32DialogView::InitialiseKeyboardCues() {
     BOOL alwaysUnderline = FALSE, keyboardPreferred = FALSE;
     SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysUnderline, 0);
     SystemParametersInfoW(SPI_GETKEYBOARDPREF, 0, &keyboardPreferred, 0);
@@ -83,66 +83,66 @@ void DialogWindow::InitialiseKeyboardCues() {
     SendMessageW(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
 }
 
-void DialogWindow::Show() {
+void Win32DialogView::Show() {
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     UpdateWindow(hwnd_);
     SetForegroundWindow(hwnd_);
 }
 
-void DialogWindow::Unload() {
+void Win32DialogView::Unload() {
     if (!hwnd_) return;
     DestroyWindow(hwnd_);
     hwnd_ = nullptr;
 }
 
-void DialogWindow::SetResolutionRow(int row) {
+void Win32DialogView::SetResolutionRow(int row) {
     SendMessageW(Control(layout::id::resolutionList), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
 }
-int DialogWindow::ResolutionRow() const {
+int Win32DialogView::ResolutionRow() const {
     return static_cast<int>(SendMessageW(Control(layout::id::resolutionList), CB_GETCURSEL, 0, 0));
 }
-void DialogWindow::SetColourRow(int row) {
+void Win32DialogView::SetColourRow(int row) {
     SendMessageW(Control(layout::id::colourList), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
 }
-int DialogWindow::ColourRow() const {
+int Win32DialogView::ColourRow() const {
     return static_cast<int>(SendMessageW(Control(layout::id::colourList), CB_GETCURSEL, 0, 0));
 }
-void DialogWindow::SetPathText(const std::string& text) {
+void Win32DialogView::SetPathText(const std::string& text) {
     SetWindowTextW(Control(layout::id::gamePathEdit), Widen(text).c_str());
 }
-std::string DialogWindow::PathText() const {
+std::string Win32DialogView::PathText() const {
     const HWND edit = Control(layout::id::gamePathEdit);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
     return Narrow(text);
 }
-void DialogWindow::SetSkipDialog(bool ticked) { skipDialogCheck_.SetChecked(ticked); }
-bool DialogWindow::SkipDialog() const { return skipDialogCheck_.Checked(); }
+void Win32DialogView::SetSkipDialog(bool ticked) { skipDialogCheck_.SetChecked(ticked); }
+bool Win32DialogView::SkipDialog() const { return skipDialogCheck_.Checked(); }
 
-void DialogWindow::SetBusy(bool busy) {
+void Win32DialogView::SetBusy(bool busy) {
     if (!hwnd_) return;
     EnableWindow(Control(layout::id::runButton), !busy);
     EnableWindow(Control(layout::id::browseButton), !busy);
 }
 
-LRESULT CALLBACK DialogWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK Win32DialogView::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<DialogWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        auto* self = static_cast<Win32DialogView*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Win32DialogView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self || !self->hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);
     // A failed message is answered 0: its error ends the program, which unloads this window.
     return CatchAtBoundary(
         LRESULT{0}, [&] { return self->HandleMessage(msg, wp, lp); }, [self](std::exception_ptr e) { self->Fail(e); });
 }
 
-void DialogWindow::Fail(std::exception_ptr error) {
+void Win32DialogView::Fail(std::exception_ptr error) {
     if (events_.failed) events_.failed(error);
 }
 
-LRESULT DialogWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT Win32DialogView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
         case WM_ACTIVATE: OnActivate(wp); return 0;
@@ -159,7 +159,7 @@ LRESULT DialogWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
-void DialogWindow::OnCommand(int id, int code) {
+void Win32DialogView::OnCommand(int id, int code) {
     if (id == IDOK) return OnEnter();
     if (code != BN_CLICKED) return;
     switch (id) {
@@ -174,13 +174,13 @@ void DialogWindow::OnCommand(int id, int code) {
 }
 
 // Enter: neither button is the default one, but a focused button takes it.
-void DialogWindow::OnEnter() {
+void Win32DialogView::OnEnter() {
     const HWND focus = GetFocus();
     if (focus == Control(layout::id::runButton) || focus == Control(layout::id::browseButton))
         SendMessageW(focus, BM_CLICK, 0, 0);
 }
 
-void DialogWindow::OnActivate(WPARAM wp) {
+void Win32DialogView::OnActivate(WPARAM wp) {
     // Keep the focus where the user left it, as a dialog does.
     if (LOWORD(wp) == WA_INACTIVE) {
         const HWND focus = GetFocus();
@@ -190,29 +190,29 @@ void DialogWindow::OnActivate(WPARAM wp) {
     }
 }
 
-void DialogWindow::OnClose() {
+void Win32DialogView::OnClose() {
     if (!events_.canClose || events_.canClose()) Unload();
 }
 
 // The window is gone: the program's loop ends, and no message reaches it any more.
-void DialogWindow::OnDestroy() { hwnd_ = nullptr; }
+void Win32DialogView::OnDestroy() { hwnd_ = nullptr; }
 
-bool DialogWindow::OnEraseBackground(HDC dc) {
+bool Win32DialogView::OnEraseBackground(HDC dc) {
     RECT client{};
     GetClientRect(hwnd_, &client);
     theme_->EraseBackground(dc, client);
     return true;
 }
 
-LRESULT DialogWindow::OnControlColour(HDC dc, HWND control) {
+LRESULT Win32DialogView::OnControlColour(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(theme_->ControlColour(dc, control, hwnd_));
 }
 
-void DialogWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+void Win32DialogView::OnMeasureItem(MEASUREITEMSTRUCT& item) {
     item.itemHeight = static_cast<UINT>(theme_->ListRowHeight());
 }
 
-void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+void Win32DialogView::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType == ODT_COMBOBOX)
         theme_->DrawListRow(item);
     else if (item.CtlType == ODT_BUTTON && static_cast<int>(item.CtlID) == layout::id::skipDialogCheck)
@@ -223,7 +223,7 @@ void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 // The state changes here and in every control (DefWindowProc passes it down); the owner-drawn
 // controls draw their focus rectangle by it, so they are drawn again when it shows or hides.
-LRESULT DialogWindow::OnUpdateUiState(WPARAM wp, LPARAM lp) {
+LRESULT Win32DialogView::OnUpdateUiState(WPARAM wp, LPARAM lp) {
     const LRESULT before = SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0);
     const LRESULT result = DefWindowProcW(hwnd_, WM_UPDATEUISTATE, wp, lp);
     if ((SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) ^ before) & UISF_HIDEFOCUS) {

@@ -6,7 +6,7 @@
 
 namespace zarn::win32 {
 
-class RegistrySettings final : public SettingsStore {
+class Win32SettingsStore final : public SettingsStore {
 public:
     std::string GetSetting(std::string_view application, std::string_view section, std::string_view key) override;
     void SaveSetting(std::string_view application, std::string_view section, std::string_view key,

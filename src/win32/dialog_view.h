@@ -23,12 +23,12 @@ struct DialogEvents {
     std::function<void(std::exception_ptr)> failed;
 };
 
-class DialogWindow final : public DialogView {
+class Win32DialogView final : public DialogView {
 public:
-    explicit DialogWindow(HINSTANCE instance) : instance_(instance) {}
-    ~DialogWindow() override;
-    DialogWindow(const DialogWindow&) = delete;
-    DialogWindow& operator=(const DialogWindow&) = delete;
+    explicit Win32DialogView(HINSTANCE instance) : instance_(instance) {}
+    ~Win32DialogView() override;
+    Win32DialogView(const Win32DialogView&) = delete;
+    Win32DialogView& operator=(const Win32DialogView&) = delete;
 
     // Creates the window and its controls, hidden, as designed, handing its events
     // to the program. Raises a RuntimeError on failure.
