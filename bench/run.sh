@@ -20,6 +20,7 @@ root=$(cd "$here/.." && pwd)
 export ZW_ROOT="$root" ZW_OUT="${ZW_OUT:-$root/build/bench}"
 [ -n "${1:-}" ] && export ZW_BUILD="$1"
 source "$root/tests/wine/lib.sh"
+zw_setup_wine || { echo "cannot set up Wine"; exit 1; }
 build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || { echo "no build directory: $ZW_BUILD (build first)"; exit 1; }
 ZW_BUILD=$build
 

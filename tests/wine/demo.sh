@@ -25,6 +25,7 @@ done
 export ZW_ROOT="$root" ZW_OUT="$root/build/demo"
 [ -n "$build" ] && export ZW_BUILD="$build"
 source "$here/lib.sh"
+zw_setup_wine || { echo "cannot set up Wine"; exit 1; }
 build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || { echo "no build directory: $ZW_BUILD (build first)"; exit 1; }
 ZW_BUILD=$build
 [ -f "$build/zarnres.exe" ] || { echo "zarnres.exe not found in $build (build first)"; exit 1; }

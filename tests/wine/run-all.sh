@@ -13,6 +13,7 @@ pattern=${2:-.}
 export ZW_ROOT="$root"
 [ -n "${1:-}" ] && export ZW_BUILD="$1"
 source "$here/lib.sh"
+zw_setup_wine || { echo "cannot set up Wine"; echo "0 passed, 1 failed"; exit 1; }
 build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || { echo "no build directory: $ZW_BUILD"; echo "0 passed, 1 failed"; exit 1; }
 export ZW_BUILD="$build" ZW_OUT
 if [ "$ZW_WINEARCH" = win64 ]; then

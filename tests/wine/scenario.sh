@@ -16,6 +16,7 @@ zw_fail() {
 zw_begin() {
     ZW_SCENARIO=$1
     trap zw_cleanup EXIT
+    zw_setup_wine || zw_fail "cannot set up Wine"
     zw_start_x || zw_fail "no X display"
     zw_install_check || exit 1
     zw_new_prefix "$ZW_SCENARIO" || zw_fail "no Wine prefix"

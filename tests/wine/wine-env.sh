@@ -1,8 +1,8 @@
 # Wine plumbing for the end-to-end scenarios, the demo and the benchmark: the X
 # server, the Wine architecture and its shims, the template prefix and the
 # throwaway prefixes made from it, the programs run in them, screenshots and
-# clean-up. Sourced through lib.sh; defines zw_* functions and sets no shell
-# options.
+# clean-up. Sourced through lib.sh; defines zw_* functions and variables, sets
+# no shell options, and writes nothing until zw_setup_wine is called.
 #
 # Inputs (environment, all optional):
 #   ZW_BUILD     build directory holding zarnres.exe and the tools
@@ -23,54 +23,56 @@
 
 ZW_ROOT=${ZW_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 
-# Whether this host runs 32-bit x86 code. Some hosts run 64-bit user code only:
-# there the 32-bit Wine loader cannot start, and the scenarios drive a 64-bit
-# build of the same sources (preset win64-test) under 64-bit Wine instead.
-zw_host_runs_i386() {
-    [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
-}
-
-if [ -z "${ZW_WINEARCH:-}" ]; then
-    if zw_host_runs_i386; then ZW_WINEARCH=win32; else ZW_WINEARCH=win64; fi
-fi
-if [ "$ZW_WINEARCH" = win64 ]; then
-    ZW_DEFAULT_BUILD=$ZW_ROOT/build/win64-test
-    # The Debian wine wrapper always prefers the 32-bit loader when it is
-    # installed; these shims call the 64-bit loader and server directly.
-    ZW_SHIMS="$ZW_ROOT/build/wine-bin"
-    if [ ! -x "$ZW_SHIMS/wineboot" ]; then
-        mkdir -p "$ZW_SHIMS"
-        printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$ZW_SHIMS/wine"
-        printf '#!/bin/sh\nexec /usr/lib/wine/wineserver64 -p0 "$@"\n' >"$ZW_SHIMS/wineserver"
-        printf '#!/bin/sh\nexec /usr/lib/wine/wine64 wineboot.exe "$@"\n' >"$ZW_SHIMS/wineboot"
-        chmod +x "$ZW_SHIMS/wine" "$ZW_SHIMS/wineserver" "$ZW_SHIMS/wineboot"
-    fi
-    case ":$PATH:" in *":$ZW_SHIMS:"*) ;; *) export PATH="$ZW_SHIMS:$PATH" ;; esac
-    export WINELOADER=/usr/lib/wine/wine64
-else
-    ZW_DEFAULT_BUILD=$ZW_ROOT/build/win32
-fi
-export ZW_WINEARCH
-
-ZW_BUILD=${ZW_BUILD:-$ZW_DEFAULT_BUILD}
 ZW_OUT=${ZW_OUT:-$ZW_ROOT/build/wine-artifacts}
-ZW_TEMPLATE=${ZW_TEMPLATE:-$ZW_ROOT/build/wine-template-$ZW_WINEARCH}
 # Where each test's throwaway prefix goes; two runs at once need two of these.
 ZW_PREFIXES=${ZW_PREFIXES:-$ZW_ROOT/build/wine-prefixes}
 ZW_GAME_DIR='C:\Colvane\Vantreel'
 ZW_GAME="$ZW_GAME_DIR\\zarnsl.exe"
 ZW_ZARNRES='C:\ZarnRes\zarnres.exe'
 
-export WINEDEBUG=-all
-# No Mono/Gecko install prompts.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=$ZW_WINEARCH
-
 ZW_PIDS=()          # background processes this script started
 ZW_XVFB_PID=""
 ZW_HOLD_PID=""
 ZW_ZARNRES_PID=""
 ZW_ZARNRES_RC=""
+
+# Whether this host runs 32-bit x86 code. Some hosts run 64-bit user code only:
+# there the 32-bit Wine loader cannot start, and the scenarios drive a 64-bit
+# build of the same sources (preset win64-test) under 64-bit Wine instead.
+zw_host_runs_i386() {
+    "$ZW_ROOT/scripts/host-runs-i386.sh"
+}
+
+# Picks the Wine architecture and the build, and on a 64-bit-only host writes
+# the shims into build/wine-bin and puts them first on PATH. Every script that
+# runs Wine calls this once before it starts; calling it again changes nothing.
+zw_setup_wine() {
+    if [ -z "${ZW_WINEARCH:-}" ]; then
+        if zw_host_runs_i386; then ZW_WINEARCH=win32; else ZW_WINEARCH=win64; fi
+    fi
+    export ZW_WINEARCH WINEARCH=$ZW_WINEARCH
+    if [ "$ZW_WINEARCH" = win64 ]; then
+        ZW_BUILD=${ZW_BUILD:-$ZW_ROOT/build/win64-test}
+        # The Debian wine wrapper always prefers the 32-bit loader when it is
+        # installed; these shims call the 64-bit loader and server directly.
+        local shims="$ZW_ROOT/build/wine-bin"
+        if [ ! -x "$shims/wineboot" ]; then
+            mkdir -p "$shims" || return 1
+            printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$shims/wine"
+            printf '#!/bin/sh\nexec /usr/lib/wine/wineserver64 -p0 "$@"\n' >"$shims/wineserver"
+            printf '#!/bin/sh\nexec /usr/lib/wine/wine64 wineboot.exe "$@"\n' >"$shims/wineboot"
+            chmod +x "$shims/wine" "$shims/wineserver" "$shims/wineboot" || return 1
+        fi
+        case ":$PATH:" in *":$shims:"*) ;; *) export PATH="$shims:$PATH" ;; esac
+        export WINELOADER=/usr/lib/wine/wine64
+    else
+        ZW_BUILD=${ZW_BUILD:-$ZW_ROOT/build/win32}
+    fi
+    ZW_TEMPLATE=${ZW_TEMPLATE:-$ZW_ROOT/build/wine-template-$ZW_WINEARCH}
+    export WINEDEBUG=-all
+    # No Mono/Gecko install prompts.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+}
 
 zw_log() { printf '[%s] %s\n' "$(date +%H:%M:%S)" "$*" >&2; }
 

@@ -4,6 +4,7 @@
 # Builds nothing: skips (and says so) when the zip is missing or this host
 # cannot run the zip's 32-bit exe.
 source "$(dirname "$0")/../lib.sh"
+zw_setup_wine
 version=$(sed -n 's/^project(ZarnRes VERSION \([0-9.]*\).*/\1/p' "$ZW_ROOT/CMakeLists.txt")
 zip=$ZW_ROOT/build/dist/zarnres-$version-win32.zip
 if [ ! -f "$zip" ]; then
