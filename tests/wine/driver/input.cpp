@@ -1,0 +1,93 @@
+#include "input.h"
+
+#include <cctype>
+
+#include "find.h"
+
+namespace uidriver {
+
+std::optional<std::vector<WORD>> key_chord(std::string_view key) {
+    std::vector<WORD> vks;
+    auto plus = key.find('+');
+    while (plus != std::string_view::npos) {
+        std::string_view mod = key.substr(0, plus);
+        if (mod == "shift")
+            vks.push_back(VK_SHIFT);
+        else if (mod == "alt")
+            vks.push_back(VK_MENU);
+        else if (mod == "ctrl")
+            vks.push_back(VK_CONTROL);
+        else
+            return std::nullopt;
+        key.remove_prefix(plus + 1);
+        plus = key.find('+');
+    }
+    struct Named {
+        const char* name;
+        WORD vk;
+    };
+    static constexpr Named named[] = {{"tab", VK_TAB},   {"enter", VK_RETURN}, {"space", VK_SPACE},
+                                      {"down", VK_DOWN}, {"up", VK_UP},        {"esc", VK_ESCAPE},
+                                      {"f4", VK_F4},     {"home", VK_HOME},    {"end", VK_END}};
+    for (auto n : named)
+        if (key == n.name) {
+            vks.push_back(n.vk);
+            return vks;
+        }
+    if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0]))) {
+        vks.push_back(static_cast<WORD>(std::toupper(static_cast<unsigned char>(key[0]))));
+        return vks;
+    }
+    return std::nullopt;
+}
+
+void send_chord(const std::vector<WORD>& vks) {
+    std::vector<INPUT> in;
+    for (WORD vk : vks) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = vk;
+        in.push_back(i);
+    }
+    for (auto it = vks.rbegin(); it != vks.rend(); ++it) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = *it;
+        i.ki.dwFlags = KEYEVENTF_KEYUP;
+        in.push_back(i);
+    }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+void type_keys(HWND dialog, const std::vector<std::string>& keys) {
+    SetForegroundWindow(dialog);
+    for (int i = 0; i < 40 && GetForegroundWindow() != dialog; ++i) Sleep(25);
+    if (GetForegroundWindow() != dialog) fail("could not bring the dialog to the foreground");
+    for (const auto& k : keys) {
+        auto chord = key_chord(k);
+        if (!chord) fail("unknown key %s", k.c_str());
+        send_chord(*chord);
+        Sleep(60);
+    }
+    // Let the dialog handle the input before anyone looks at it.
+    if (IsWindow(dialog)) {
+        DWORD_PTR r;
+        SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &r);
+    }
+}
+
+void mouse_clicks(HWND dialog, HWND target, int count) {
+    SetForegroundWindow(dialog);
+    RECT r;
+    GetWindowRect(target, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Sleep(100);
+    std::vector<INPUT> in(static_cast<size_t>(count) * 2);
+    for (size_t i = 0; i < in.size(); ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+}  // namespace uidriver
