@@ -17,11 +17,11 @@ inline constexpr std::string_view kSettingsRoot = "Software\\VB and VBA Program 
 inline constexpr std::string_view kSettingsKeyPath = "Software\\VB and VBA Program Settings\\ZarnWrap\\Zarn";
 
 namespace key {
-inline constexpr std::string_view ShowRes = "ShowRes";
-inline constexpr std::string_view ScreenX = "ScreenX";
-inline constexpr std::string_view ScreenY = "ScreenY";
-inline constexpr std::string_view BitRes = "BitRes";
-inline constexpr std::string_view ZarnPath = "ZarnPath";
+inline constexpr std::string_view kShowRes = "ShowRes";
+inline constexpr std::string_view kScreenX = "ScreenX";
+inline constexpr std::string_view kScreenY = "ScreenY";
+inline constexpr std::string_view kBitRes = "BitRes";
+inline constexpr std::string_view kZarnPath = "ZarnPath";
 }  // namespace key
 
 // The program's own settings: application and section fixed.

@@ -43,13 +43,13 @@ struct Control {
 };
 
 namespace id {
-inline constexpr int runButton = 100;
-inline constexpr int resolutionList = 101;
-inline constexpr int colourList = 102;
-inline constexpr int skipDialogCheck = 103;
-inline constexpr int gamePathEdit = 104;
-inline constexpr int gamePathLabel = 105;
-inline constexpr int browseButton = 106;
+inline constexpr int kRunButton = 100;
+inline constexpr int kResolutionList = 101;
+inline constexpr int kColourList = 102;
+inline constexpr int kSkipDialogCheck = 103;
+inline constexpr int kGamePathEdit = 104;
+inline constexpr int kGamePathLabel = 105;
+inline constexpr int kBrowseButton = 106;
 }  // namespace id
 
 // In the order the window creates them.
@@ -57,18 +57,18 @@ inline constexpr std::size_t kControlCount = 8;
 inline constexpr std::size_t kWindowControlCount = kControlCount - 1;  // all but the file-open box
 
 inline constexpr std::array<Control, kControlCount> kControls{{
-    {"browseButton", Kind::PictureButton, id::browseButton, 2760, 1560, 972, 372, 6, "Browse", Picture::Browse, kWhite,
+    {"browseButton", Kind::PictureButton, id::kBrowseButton, 2760, 1560, 972, 372, 6, "Browse", Picture::Browse, kWhite,
      kPlatformDefault},
     {"fileOpenBox", Kind::CommonDialog, 0, 2280, 1560, 0, 0, -1, "", Picture::None, kPlatformDefault, kPlatformDefault},
-    {"gamePathEdit", Kind::TextBox, id::gamePathEdit, 120, 1200, 3612, 288, 4, "", Picture::None, kDarkBlue, kWhite},
-    {"skipDialogCheck", Kind::PictureCheckBox, id::skipDialogCheck, 120, 2040, 1812, 252, 3, "Don't show me again",
+    {"gamePathEdit", Kind::TextBox, id::kGamePathEdit, 120, 1200, 3612, 288, 4, "", Picture::None, kDarkBlue, kWhite},
+    {"skipDialogCheck", Kind::PictureCheckBox, id::kSkipDialogCheck, 120, 2040, 1812, 252, 3, "Don't show me again",
      Picture::Check, kPlatformDefault, kWhite},
-    {"colourList", Kind::DropDownList, id::colourList, 120, 600, 3612, 288, 2, "", Picture::None, kDarkBlue, kWhite},
-    {"resolutionList", Kind::DropDownList, id::resolutionList, 120, 120, 3612, 288, 1, "", Picture::None, kDarkBlue,
+    {"colourList", Kind::DropDownList, id::kColourList, 120, 600, 3612, 288, 2, "", Picture::None, kDarkBlue, kWhite},
+    {"resolutionList", Kind::DropDownList, id::kResolutionList, 120, 120, 3612, 288, 1, "", Picture::None, kDarkBlue,
      kWhite},
-    {"runButton", Kind::PictureButton, id::runButton, 120, 2400, 3615, 375, 0, "Run Vantreel!", Picture::Run, kSilver,
+    {"runButton", Kind::PictureButton, id::kRunButton, 120, 2400, 3615, 375, 0, "Run Vantreel!", Picture::Run, kSilver,
      kPlatformDefault},
-    {"gamePathLabel", Kind::Label, id::gamePathLabel, 120, 960, 1692, 252, 5, "The location of zarnsl.exe",
+    {"gamePathLabel", Kind::Label, id::kGamePathLabel, 120, 960, 1692, 252, 5, "The location of zarnsl.exe",
      Picture::None, kPlatformDefault, kWhite},
 }};
 

@@ -74,12 +74,12 @@ void AddRows(HWND list, const Rows& rows, ItemData itemData) {
 
 void FillLists(HWND dialog, const DialogTheme& theme) {
     // The lists' closed height is the designed one; their rows match it.
-    for (int id : {layout::id::resolutionList, layout::id::colourList}) {
+    for (int id : {layout::id::kResolutionList, layout::id::kColourList}) {
         SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), theme.ListRowHeight());
         SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, 0, theme.ListRowHeight());
     }
-    AddRows(GetDlgItem(dialog, layout::id::resolutionList), kResolutionRows, [](const auto& row) { return row.width; });
-    AddRows(GetDlgItem(dialog, layout::id::colourList), kColourRows, [](const auto& row) { return row.bitsPerPixel; });
+    AddRows(GetDlgItem(dialog, layout::id::kResolutionList), kResolutionRows, [](const auto& row) { return row.width; });
+    AddRows(GetDlgItem(dialog, layout::id::kColourList), kColourRows, [](const auto& row) { return row.bitsPerPixel; });
 }
 
 }  // namespace
@@ -90,7 +90,7 @@ void CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogTheme& th
     FillLists(dialog, theme);
     // The label's last pixel row lies under the path box's frame: keep the label beneath it.
     // It takes no focus, so its place in the z-order does not change the Tab order.
-    SetWindowPos(GetDlgItem(dialog, layout::id::gamePathLabel), HWND_BOTTOM, 0, 0, 0, 0,
+    SetWindowPos(GetDlgItem(dialog, layout::id::kGamePathLabel), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

@@ -78,7 +78,7 @@ DialogTheme::DialogTheme(HINSTANCE instance, Dpi dpi)
 }
 
 HFONT DialogTheme::FontOf(int controlId) const {
-    return controlId == layout::id::browseButton ? buttonFont_.get() : font_.get();
+    return controlId == layout::id::kBrowseButton ? buttonFont_.get() : font_.get();
 }
 
 HBITMAP DialogTheme::Picture(layout::Picture picture) const {
@@ -101,7 +101,7 @@ int DialogTheme::TextWidth(HWND window, std::string_view text) const {
 }
 
 int DialogTheme::ListRowHeight() const {
-    const layout::Control* list = DesignOf(layout::id::resolutionList);
+    const layout::Control* list = DesignOf(layout::id::kResolutionList);
     return list ? dpi_.FromTwips(list->height) - 2 * kListRowFramePx : dpi_.Scale(layout::kFontPixelHeight);
 }
 
@@ -128,7 +128,7 @@ void DialogTheme::EraseBackground(HDC dc, const RECT& client) const {
 }
 
 HBRUSH DialogTheme::ControlColour(HDC dc, HWND control, HWND dialog) const {
-    if (GetDlgCtrlID(control) == layout::id::gamePathLabel) {
+    if (GetDlgCtrlID(control) == layout::id::kGamePathLabel) {
         // The label shows the background picture behind its white text.
         SetTextColor(dc, Colour(layout::kWhite));
         SetBkMode(dc, TRANSPARENT);

@@ -68,8 +68,8 @@ void Win32DialogView::RegisterWindowClass() const {
 
 void Win32DialogView::CreateControls() {
     CreateDialogControls(hwnd_, instance_, *theme_);
-    skipDialogCheck_.Attach(Control(layout::id::skipDialogCheck), [this](std::exception_ptr e) { Fail(e); });
-    lastFocus_ = Control(layout::id::runButton);
+    skipDialogCheck_.Attach(Control(layout::id::kSkipDialogCheck), [this](std::exception_ptr e) { Fail(e); });
+    lastFocus_ = Control(layout::id::kRunButton);
 }
 
 // A dialog box starts with its focus rectangles hidden when the last input came from the
@@ -96,22 +96,22 @@ void Win32DialogView::Unload() {
 }
 
 void Win32DialogView::SetResolutionRow(int row) {
-    SendMessageW(Control(layout::id::resolutionList), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageW(Control(layout::id::kResolutionList), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
 }
 int Win32DialogView::ResolutionRow() const {
-    return static_cast<int>(SendMessageW(Control(layout::id::resolutionList), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(Control(layout::id::kResolutionList), CB_GETCURSEL, 0, 0));
 }
 void Win32DialogView::SetColourRow(int row) {
-    SendMessageW(Control(layout::id::colourList), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageW(Control(layout::id::kColourList), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
 }
 int Win32DialogView::ColourRow() const {
-    return static_cast<int>(SendMessageW(Control(layout::id::colourList), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(Control(layout::id::kColourList), CB_GETCURSEL, 0, 0));
 }
 void Win32DialogView::SetPathText(const std::string& text) {
-    SetWindowTextW(Control(layout::id::gamePathEdit), Widen(text).c_str());
+    SetWindowTextW(Control(layout::id::kGamePathEdit), Widen(text).c_str());
 }
 std::string Win32DialogView::PathText() const {
-    const HWND edit = Control(layout::id::gamePathEdit);
+    const HWND edit = Control(layout::id::kGamePathEdit);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
     return Narrow(text);
@@ -121,8 +121,8 @@ bool Win32DialogView::SkipDialog() const { return skipDialogCheck_.Checked(); }
 
 void Win32DialogView::SetBusy(bool busy) {
     if (!hwnd_) return;
-    EnableWindow(Control(layout::id::runButton), !busy);
-    EnableWindow(Control(layout::id::browseButton), !busy);
+    EnableWindow(Control(layout::id::kRunButton), !busy);
+    EnableWindow(Control(layout::id::kBrowseButton), !busy);
 }
 
 LRESULT CALLBACK Win32DialogView::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -163,20 +163,20 @@ void Win32DialogView::OnCommand(int id, int code) {
     if (id == IDOK) return OnEnter();
     if (code != BN_CLICKED) return;
     switch (id) {
-        case layout::id::runButton:
+        case layout::id::kRunButton:
             if (events_.runClicked) events_.runClicked();
             break;
-        case layout::id::browseButton:
+        case layout::id::kBrowseButton:
             if (events_.browseClicked) events_.browseClicked();
             break;
-        case layout::id::skipDialogCheck: skipDialogCheck_.Toggle(); break;
+        case layout::id::kSkipDialogCheck: skipDialogCheck_.Toggle(); break;
     }
 }
 
 // Enter: neither button is the default one, but a focused button takes it.
 void Win32DialogView::OnEnter() {
     const HWND focus = GetFocus();
-    if (focus == Control(layout::id::runButton) || focus == Control(layout::id::browseButton))
+    if (focus == Control(layout::id::kRunButton) || focus == Control(layout::id::kBrowseButton))
         SendMessageW(focus, BM_CLICK, 0, 0);
 }
 
@@ -215,7 +215,7 @@ void Win32DialogView::OnMeasureItem(MEASUREITEMSTRUCT& item) {
 void Win32DialogView::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType == ODT_COMBOBOX)
         theme_->DrawListRow(item);
-    else if (item.CtlType == ODT_BUTTON && static_cast<int>(item.CtlID) == layout::id::skipDialogCheck)
+    else if (item.CtlType == ODT_BUTTON && static_cast<int>(item.CtlID) == layout::id::kSkipDialogCheck)
         skipDialogCheck_.Draw(item, *theme_);
     else if (item.CtlType == ODT_BUTTON)
         theme_->DrawPictureButton(item);
@@ -227,8 +227,8 @@ LRESULT Win32DialogView::OnUpdateUiState(WPARAM wp, LPARAM lp) {
     const LRESULT before = SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0);
     const LRESULT result = DefWindowProcW(hwnd_, WM_UPDATEUISTATE, wp, lp);
     if ((SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) ^ before) & UISF_HIDEFOCUS) {
-        for (int id : {layout::id::runButton, layout::id::browseButton, layout::id::skipDialogCheck,
-                       layout::id::resolutionList, layout::id::colourList})
+        for (int id : {layout::id::kRunButton, layout::id::kBrowseButton, layout::id::kSkipDialogCheck,
+                       layout::id::kResolutionList, layout::id::kColourList})
             InvalidateRect(Control(id), nullptr, FALSE);
     }
     return result;

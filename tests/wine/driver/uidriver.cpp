@@ -36,8 +36,8 @@ using layout::Kind;
 using Args = std::vector<std::string>;
 
 const std::wstring kSettingsKey = Widen(zarn::kSettingsKeyPath);
-constexpr std::string_view kSettingNames[] = {zarn::key::ShowRes, zarn::key::ScreenX, zarn::key::ScreenY,
-                                              zarn::key::BitRes, zarn::key::ZarnPath};
+constexpr std::string_view kSettingNames[] = {zarn::key::kShowRes, zarn::key::kScreenX, zarn::key::kScreenY,
+                                              zarn::key::kBitRes, zarn::key::kZarnPath};
 
 [[noreturn]] void usage();
 
@@ -204,7 +204,7 @@ int verb_select(const Args& args) {
 int verb_check(const Args& args) {
     const int want = std::atoi(arg(args, 0).c_str());
     HWND dlg = wait_dialog();
-    HWND box = control(dlg, id::skipDialogCheck);
+    HWND box = control(dlg, id::kSkipDialogCheck);
     for (int i = 0; i < 3; ++i) {
         if (send(box, BM_GETCHECK) == want) {
             std::printf("skipDialogCheck: %d\n", want);
