@@ -1,7 +1,8 @@
 #!/bin/bash
 # Browse: the file-open box opens in C:\ with its title; choosing a file fills
 # the path box with the full path and stores nothing; a second browse that is
-# cancelled leaves the path box alone.
+# cancelled leaves the path box alone. Browsing leaves ZarnRes's current folder
+# (C:\) as it was, so a relative path typed afterwards still runs the game.
 source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-browse
 zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath 'C:\old\zarnsl.exe'
@@ -27,7 +28,12 @@ zw_do click browseButton
 out=$(zw_drv -t 20 fileopen --cancel) || zw_fail "file-open box: ${out//$'\n'/ }"
 zw_dialog_state
 zw_expect "gamePathEdit after cancel" "$(zw_field "$ZW_STATE" gamePathEdit)" "$ZW_GAME"
-zw_do close
-zw_expect_exit 10 0
-zw_expect "stored path after closing" "$(zw_drv reg get ZarnPath)" 'ZarnPath="C:\old\zarnsl.exe"'
+zw_expect "stored path after browsing" "$(zw_drv reg get ZarnPath)" 'ZarnPath="C:\old\zarnsl.exe"'
+
+zw_do settext gamePathEdit 'Colvane\Vantreel\zarnsl.exe'
+zw_do click runButton
+zw_box
+zw_expect "box after running a relative path" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect "game command line" "$(zw_game_line 1)" 'Colvane\Vantreel\zarnsl.exe '
+zw_expect_exit 15 0
 echo PASS
