@@ -44,7 +44,9 @@ std::string ShownPath(std::string_view path) {
     std::string shown;
     std::size_t line = 0;
     for (std::size_t at = 0; at < characters.size(); ++at) {
-        shown += characters[at];
+        const unsigned char first = static_cast<unsigned char>(characters[at][0]);
+        // A stored path may hold anything; the box would end at a NUL and break at a line end.
+        shown += first < 0x20 || first == 0x7F ? std::string_view("\xEF\xBF\xBD") : characters[at];
         ++line;
         if (at + 1 == characters.size()) break;
         if (IsSeparator(characters[at])) {

@@ -10,12 +10,15 @@ namespace zarn {
 
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
+    RuntimeError(int number, const std::string& description)
+        : std::runtime_error(description), number_(number), description_(description) {}
     int number() const { return number_; }
-    std::string description() const { return what(); }
+    // Whole, even past a NUL that what() would stop at.
+    const std::string& description() const { return description_; }
 
 private:
     int number_;
+    std::string description_;
 };
 
 namespace error {
@@ -30,8 +33,8 @@ RuntimeError TypeMismatch();
 RuntimeError FileNotFound();
 }  // namespace error
 
-// A path as an error box shows it: at most kShownPathMost characters, the middle
-// elided with "…", and broken after a folder separator wherever a line would run
+// A path as an error box shows it: control characters (a NUL, a line break) as
+// "\uFFFD", at most kShownPathMost characters, the middle elided with "…", and broken after a folder separator wherever a line would run
 // past kShownPathLine characters (a longer name is broken where the line is
 // full), so that no path makes the box larger than the screen.
 inline constexpr std::size_t kShownPathLine = 60;

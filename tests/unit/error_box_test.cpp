@@ -38,6 +38,13 @@ TEST(ErrorBox, DeepPathsBreakAfterAFolderSoTheBoxStaysNarrow) {
     EXPECT_NE(shown.find("\\\n"), std::string::npos);
 }
 
+TEST(ErrorBox, ControlCharactersInAPathShowAsReplacementsAndTheDescriptionStaysWhole) {
+    const std::string path("C:\\a\0b\nc\x7F.exe", 13);
+    const std::string shown = ShownPath(path);
+    EXPECT_EQ(shown, "C:\\a\xEF\xBF\xBD" "b\xEF\xBF\xBD" "c\xEF\xBF\xBD.exe");
+    EXPECT_EQ(error::InvalidCall(path + " is a folder").description(), path + " is a folder");
+}
+
 TEST(ErrorBox, AnOverlongPathKeepsWholeCharactersAroundAnEllipsisOnShortLines) {
     // 1 MB of path, with characters of two, three and four bytes where it is cut.
     const std::string wide = "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAE";  // three characters
