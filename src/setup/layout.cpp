@@ -1,7 +1,6 @@
 #include "setup/layout.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace zarn::layout {
 
@@ -14,10 +13,10 @@ std::array<const Control*, kWindowControlCount> ControlsByTabIndex() {
     return order;
 }
 
-const Control& ControlWithId(int id) {
+const Control* ControlWithId(int id) {
     for (const Control& c : kControls)
-        if (c.id == id && c.kind != Kind::CommonDialog) return c;
-    throw std::out_of_range("no control with that id");
+        if (c.id == id && c.kind != Kind::CommonDialog) return &c;
+    return nullptr;
 }
 
 const Control* ControlNamed(std::string_view name) {

@@ -84,8 +84,8 @@ constexpr int ToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerPixe
 // the window creates them, which the keyboard's Tab follows.
 std::array<const Control*, kWindowControlCount> ControlsByTabIndex();
 
-// The design of the control with this id.
-const Control& ControlWithId(int id);
+// The design of the window's control with this id, or nullptr.
+const Control* ControlWithId(int id);
 
 // The design of the control with this name, or nullptr.
 const Control* ControlNamed(std::string_view name);

@@ -42,13 +42,6 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight};
 }
 
-// The design of a control, or nullptr: drawing does without rather than fail.
-const layout::Control* DesignOf(int id) {
-    for (const layout::Control& control : layout::kControls)
-        if (control.id == id && control.kind != layout::Kind::CommonDialog) return &control;
-    return nullptr;
-}
-
 std::wstring ListRowText(const DRAWITEMSTRUCT& item) {
     const auto length = std::max<LRESULT>(SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0), 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -101,7 +94,7 @@ int DialogTheme::TextWidth(HWND window, std::string_view text) const {
 }
 
 int DialogTheme::ListRowHeight() const {
-    const layout::Control* list = DesignOf(layout::id::kResolutionList);
+    const layout::Control* list = layout::ControlWithId(layout::id::kResolutionList);
     return list ? dpi_.FromTwips(list->height) - 2 * kListRowFramePx : dpi_.Scale(layout::kFontPixelHeight);
 }
 
@@ -165,7 +158,8 @@ void DialogTheme::DrawListRow(const DRAWITEMSTRUCT& item) const {
 }
 
 void DialogTheme::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
-    const layout::Control* design = DesignOf(static_cast<int>(item.CtlID));
+    // Drawing does without a design it cannot find rather than fail.
+    const layout::Control* design = layout::ControlWithId(static_cast<int>(item.CtlID));
     const bool pressed = item.itemState & ODS_SELECTED;
     const RECT face = item.rcItem;
     {

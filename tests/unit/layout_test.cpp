@@ -35,7 +35,7 @@ TEST(Layout, TabOrderRunsFromTheRunButtonToBrowsePassingTheLabel) {
     for (const auto* c : layout::ControlsByTabIndex()) names.push_back(c->name);
     EXPECT_EQ(names, (std::vector<std::string_view>{"runButton", "resolutionList", "colourList", "skipDialogCheck",
                                                     "gamePathEdit", "gamePathLabel", "browseButton"}));
-    EXPECT_EQ(layout::ControlWithId(layout::id::kSkipDialogCheck).text, "Don't show me again");
+    EXPECT_EQ(layout::ControlWithId(layout::id::kSkipDialogCheck)->text, "Don't show me again");
 }
 
 }  // namespace

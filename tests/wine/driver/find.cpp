@@ -156,7 +156,7 @@ HWND control(HWND dialog, const layout::Control& c) {
     return h;
 }
 
-HWND control(HWND dialog, int control_id) { return control(dialog, layout::ControlWithId(control_id)); }
+HWND control(HWND dialog, int control_id) { return control(dialog, *layout::ControlWithId(control_id)); }
 
 HWND control(HWND dialog, std::string_view name) {
     const layout::Control* c = layout::ControlNamed(name);
