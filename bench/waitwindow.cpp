@@ -51,6 +51,20 @@ std::wstring CommandLine(int count, wchar_t** program) {
     return commandLine;
 }
 
+// Waits up to ms for the program to end, prints its exit code, closes its handle.
+int ReportExit(HANDLE process, DWORD ms, const char* deadline) {
+    DWORD code = 0;
+    const bool ended = WaitForSingleObject(process, ms) == WAIT_OBJECT_0;
+    if (ended) GetExitCodeProcess(process, &code);
+    CloseHandle(process);
+    if (!ended) {
+        std::printf("error: the program did not end %s\n", deadline);
+        return 1;
+    }
+    std::printf("exit: %lu\n", code);
+    return 0;
+}
+
 int Run(double seconds, int count, wchar_t** program) {
     std::wstring commandLine = CommandLine(count, program);
     STARTUPINFOW startup{};
@@ -64,16 +78,7 @@ int Run(double seconds, int count, wchar_t** program) {
         return 1;
     }
     CloseHandle(process.hThread);
-    DWORD code = 0;
-    const bool ended = WaitForSingleObject(process.hProcess, static_cast<DWORD>(seconds * 1000)) == WAIT_OBJECT_0;
-    if (ended) GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    if (!ended) {
-        std::printf("error: the program did not end in time\n");
-        return 1;
-    }
-    std::printf("exit: %lu\n", code);
-    return 0;
+    return ReportExit(process.hProcess, static_cast<DWORD>(seconds * 1000), "in time");
 }
 
 int WatchWindow(const wchar_t* windowClass, double seconds, int count, wchar_t** program) {
@@ -107,16 +112,7 @@ int WatchWindow(const wchar_t* windowClass, double seconds, int count, wchar_t**
     std::fflush(stdout);
 
     PostMessageW(window, WM_CLOSE, 0, 0);
-    DWORD code = 0;
-    const bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
-    if (ended) GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    if (!ended) {
-        std::printf("error: the program did not end after WM_CLOSE\n");
-        return 1;
-    }
-    std::printf("exit: %lu\n", code);
-    return 0;
+    return ReportExit(process.hProcess, 10000, "after WM_CLOSE");
 }
 
 bool ReadMode(DWORD which, DWORD& width, DWORD& height) {
