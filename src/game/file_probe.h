@@ -5,12 +5,15 @@
 
 namespace zarn {
 
-// Answers whether a path names an existing file, or an existing folder.
+// What a path names, looked up the way a program to start is looked for: the file
+// itself, else a folder of that name, else the file with ".exe" added.
+enum class Named { Nothing, File, FileWithExe, Folder };
+
 class FileProbe {
 public:
     virtual ~FileProbe() = default;
-    virtual bool IsFile(const std::string& path) = 0;
-    virtual bool IsFolder(const std::string& path) = 0;
+    // One look-up of one path.
+    virtual Named Look(const std::string& path) = 0;
 };
 
 }  // namespace zarn

@@ -9,9 +9,11 @@ namespace zarn {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// Blanks in a path text: what the platform splits a command line at, and the line
+// ends that a pasted or hand-edited stored path may carry.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool HoldsBlank(std::string_view text) { return text.find_first_of(" \t") != std::string_view::npos; }
+bool HoldsBlank(std::string_view text) { return std::any_of(text.begin(), text.end(), IsBlank); }
 
 // The folder part of a program path; a root keeps its separator ("C:\", "\").
 std::string FolderOf(std::string_view program) {
@@ -21,80 +23,83 @@ std::string FolderOf(std::string_view program) {
     return std::string(program.substr(0, slash));
 }
 
-// The first token by the platform's rule: a quoted one runs to the closing quote,
-// otherwise to the first blank.
+RuntimeError NotAProgram(std::string_view folder) {
+    return error::InvalidCall(ShownPath(folder) + " is a folder, not a program.");
+}
+
+// A quoted program runs to the closing quote (an unclosed quote to the end); a
+// path without blanks is the program as a whole.
 void SplitAsTyped(std::string_view path, LaunchCommand& command) {
-    std::size_t end;
+    std::size_t end = path.size();
     if (path.front() == '"') {
-        const auto close = std::min(path.find('"', 1), path.size());  // an unclosed quote runs to the end
+        const auto close = std::min(path.find('"', 1), path.size());
         command.program = std::string(path.substr(1, close - 1));
         end = std::min(close + 1, path.size());
     } else {
-        end = std::min(path.find_first_of(" \t"), path.size());
-        command.program = std::string(path.substr(0, end));
+        command.program = std::string(path);
     }
     command.parameters = std::string(path.substr(end));
+    command.commandLine = std::string(path);
 }
 
-// The resolved file for a leading part of the path, or "" when it names none.
-std::string ExistingFile(std::string_view part, FileProbe& files) {
-    std::string candidate(part);
-    if (files.IsFile(candidate)) return candidate;
-    candidate += ".exe";
-    if (files.IsFile(candidate)) return candidate;
-    return {};
-}
-
+// Looks up each leading part that ends at a blank run or at the end and leaves a
+// rest without a folder separator, longest first and each once: the first that
+// names a file runs, and one that names a folder ends the search.
 bool ResolveWithBlanks(std::string_view path, LaunchCommand& command, FileProbe& files) {
-    for (std::size_t end = path.size(); end > 0; --end) {
+    // A part that ends before the last separator would leave a folder in the rest.
+    // After it comes the part's name; no UTF-16 unit takes more than three bytes, so
+    // a name of more bytes than that is longer than any file system keeps.
+    const auto separator = path.find_last_of("\\/");
+    const std::size_t name = separator == std::string_view::npos ? 0 : separator + 1;
+    for (std::size_t end = std::min(path.size(), name + 3 * kMaxNameUnits); end >= std::max<std::size_t>(name, 1);
+         --end) {
         if (end < path.size() && !IsBlank(path[end])) continue;
         if (IsBlank(path[end - 1])) continue;  // a part ends at the first blank of a run
-        const std::string_view rest = path.substr(end);
-        if (rest.find_first_of("\\/") != std::string_view::npos) continue;
-        const std::string file = ExistingFile(path.substr(0, end), files);
-        if (file.empty()) continue;
-        command.program = file;
+        if (Utf16Length(path.substr(name, end - name)) > kMaxNameUnits) continue;
+        const std::string part(path.substr(0, end));
+        switch (files.Look(part)) {
+            case Named::Nothing: continue;
+            case Named::Folder: throw NotAProgram(part);
+            case Named::File: command.program = part; break;
+            case Named::FileWithExe: command.program = part + ".exe"; break;
+        }
         command.programResolved = true;
-        command.parameters = std::string(rest);
-        command.commandLine = "\"" + std::string(path.substr(0, end)) + "\"" + std::string(rest);
+        command.parameters = std::string(path.substr(end));
+        command.commandLine = "\"" + part + "\"" + command.parameters;
         return true;
     }
     return false;
-}
-
-// The path text as a whole, blanks at its end trimmed and enclosing quotes taken off.
-std::string_view Whole(std::string_view path) {
-    while (!path.empty() && IsBlank(path.back())) path.remove_suffix(1);
-    if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
-    return path;
 }
 
 }  // namespace
 
 LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view arguments, FileProbe& files) {
     if (path.empty()) throw error::FileNotFound();
-    // A folder typed with blanks must never run a shorter part of its name
-    // ("C:\Program Files\Van Treel" is no licence to start "C:\Program Files\Van.exe").
-    const std::string_view whole = Whole(path);
-    if (!whole.empty() && files.IsFolder(std::string(whole)))
-        throw error::InvalidCall(ShownPath(whole) + " is a folder, not a program.");
+    const bool asTyped = path.front() == '"' || !HoldsBlank(path);
+
+    // A command line that could never be passed is refused before anything is looked
+    // up: a resolved program gains its quotes, and the end takes a unit of its own.
+    const std::size_t units = Utf16Length(path) + (asTyped ? 0 : 2) + 1 + Utf16Length(arguments) + 1;
+    if (units > kMaxCommandLineUnits) {
+        std::string_view shown = path;
+        while (!shown.empty() && IsBlank(shown.back())) shown.remove_suffix(1);
+        throw error::InvalidCall("Cannot start " + ShownPath(shown) + ": its command line would be " +
+                                 std::to_string(units - 1) + " characters long, and Windows takes at most " +
+                                 std::to_string(kMaxCommandLineUnits - 1) + ".");
+    }
 
     LaunchCommand command;
-    if (path.front() == '"' || !HoldsBlank(path)) {
+    if (asTyped) {
         SplitAsTyped(path, command);
-        command.commandLine = std::string(path);
+        // A folder named as typed must not let the platform find a program beside it.
+        if (!command.program.empty() && files.Look(command.program) == Named::Folder)
+            throw NotAProgram(command.program);
     } else if (!ResolveWithBlanks(path, command, files)) {
         throw error::FileNotFound();
     }
     command.directory = FolderOf(command.program);
     command.commandLine.append(" ").append(arguments);
     command.parameters.append(" ").append(arguments);
-
-    const std::size_t units = Utf16Length(command.commandLine) + 1;
-    if (units > kMaxCommandLineUnits)
-        throw error::InvalidCall("Cannot start " + ShownPath(command.program) + ": its command line would be " +
-                                 std::to_string(units - 1) + " characters long, and Windows takes at most " +
-                                 std::to_string(kMaxCommandLineUnits - 1) + ".");
     return command;
 }
 

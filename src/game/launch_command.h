@@ -21,14 +21,19 @@ struct LaunchCommand {
 
 // The platform takes command lines of at most this many UTF-16 units, its end included.
 inline constexpr std::size_t kMaxCommandLineUnits = 32767;
+// No file system of Windows keeps a name (the text between two separators) longer
+// than this many UTF-16 units: a part of a path whose name is longer names nothing.
+inline constexpr std::size_t kMaxNameUnits = 255;
 
 // A path that is quoted, or holds no blank, goes out as typed. An unquoted path
-// with a blank runs the longest leading part that ends at a blank or at the end,
-// names an existing file (as typed or with ".exe" added) and is followed by text
-// with no '\' or '/'; that part is quoted and the rest follows as arguments.
-// A path that as a whole (blanks at its end trimmed) names an existing folder is
-// refused with error 5. Raises "File not found" (53) for an empty path or when no
-// such part exists, and error 5 for a command line longer than the platform takes.
+// with a blank (space, tab, CR or LF) runs the longest leading part that ends at a
+// blank or at the end, names an existing file (as typed or with ".exe" added) and
+// is followed by text with no '\' or '/'; that part is quoted and the rest follows
+// as arguments. Where such a part names a folder first, the path is refused with
+// error 5: a shorter part is never tried. Raises "File not found" (53) for an empty
+// path or when no such part exists, and error 5, before anything is looked up, for
+// a command line longer than the platform takes. Each part is looked up at most once,
+// and a part whose name is longer than kMaxNameUnits not at all.
 LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view arguments, FileProbe& files);
 
 }  // namespace zarn

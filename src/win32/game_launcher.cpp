@@ -152,11 +152,10 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
     return result;
 }
 
-bool Win32GameLauncher::IsFile(const std::string& path) { return NamesFile(path); }
-
-bool Win32GameLauncher::IsFolder(const std::string& path) {
-    const auto attributes = AttributesOf(path);
-    return attributes && (*attributes & FILE_ATTRIBUTE_DIRECTORY);
+Named Win32GameLauncher::Look(const std::string& path) {
+    if (const auto attributes = AttributesOf(path))
+        return *attributes & FILE_ATTRIBUTE_DIRECTORY ? Named::Folder : Named::File;
+    return NamesFile(path + ".exe") ? Named::FileWithExe : Named::Nothing;
 }
 
 }  // namespace zarn::win32

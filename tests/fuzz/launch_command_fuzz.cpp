@@ -8,6 +8,7 @@
 //               reaches resolved paths without having to guess them; a line
 //               that starts with '!' names a folder instead
 // Besides crashes, every property below is a finding when it fails.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -26,12 +27,16 @@ namespace {
 struct SetOfFiles : zarn::FileProbe {
     std::set<std::string> existing;
     std::set<std::string> folders;
-    int asked = 0;
-    bool IsFile(const std::string& path) override {
-        ++asked;
-        return existing.count(path) != 0;
+    std::vector<std::string> asked;
+    zarn::Named Named(const std::string& path) const {
+        if (existing.count(path)) return zarn::Named::File;
+        if (folders.count(path)) return zarn::Named::Folder;
+        return existing.count(path + ".exe") ? zarn::Named::FileWithExe : zarn::Named::Nothing;
     }
-    bool IsFolder(const std::string& path) override { return folders.count(path) != 0; }
+    zarn::Named Look(const std::string& path) override {
+        asked.push_back(path);
+        return Named(path);
+    }
 };
 
 void Check(bool holds, const char* what) {
@@ -40,7 +45,7 @@ void Check(bool holds, const char* what) {
     std::abort();
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool StartsWith(std::string_view text, std::string_view start) { return text.substr(0, start.size()) == start; }
 bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
@@ -66,17 +71,21 @@ std::string FileEntry(std::string_view line, std::string_view path) {
     return entry;
 }
 
-// The longest leading part that ends at a blank run or at the end and is
-// followed by no folder separator: the part the launcher must pick, if it names a file.
-bool LongerCandidateExists(std::string_view path, std::size_t chosenEnd, SetOfFiles& files) {
-    for (std::size_t end = path.size(); end > chosenEnd; --end) {
+// The longest leading part that ends at a blank run or at the end, is followed by
+// no folder separator, has a name a file system can keep and names something (a
+// file, a folder, a file with ".exe"), if one is longer than shorterThan.
+std::string LongerNamedPart(std::string_view path, std::size_t shorterThan, const SetOfFiles& files) {
+    for (std::size_t end = path.size(); end > shorterThan; --end) {
         if (end < path.size() && !IsBlank(path[end])) continue;
         if (IsBlank(path[end - 1])) continue;
         if (HoldsSeparator(path.substr(end))) continue;
         const std::string part(path.substr(0, end));
-        if (files.existing.count(part) || files.existing.count(part + ".exe")) return true;
+        const auto separator = part.find_last_of("\\/");
+        const std::size_t name = separator == std::string::npos ? 0 : separator + 1;
+        if (zarn::Utf16Length(std::string_view(part).substr(name)) > zarn::kMaxNameUnits) continue;
+        if (files.Named(part) != zarn::Named::Nothing) return part;
     }
-    return false;
+    return {};
 }
 
 }  // namespace
@@ -96,34 +105,44 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             files.existing.insert(FileEntry(lines[i], path));
     }
-    // The path as a whole: blanks at its end trimmed, enclosing quotes taken off.
-    std::string_view whole = path;
-    while (!whole.empty() && IsBlank(whole.back())) whole.remove_suffix(1);
-    if (whole.size() >= 2 && whole.front() == '"' && whole.back() == '"') whole = whole.substr(1, whole.size() - 2);
-    const bool namesFolder = !whole.empty() && files.folders.count(std::string(whole)) != 0;
-
-    const bool asTyped = !path.empty() && (path.front() == '"' || path.find_first_of(" \t") == std::string_view::npos);
+    const bool asTyped = !path.empty() && (path.front() == '"' || std::none_of(path.begin(), path.end(), IsBlank));
+    const std::size_t blanks = static_cast<std::size_t>(std::count_if(path.begin(), path.end(), IsBlank));
+    const std::size_t lineUnits = zarn::Utf16Length(path) + (asTyped ? 0 : 2) + 1 + zarn::Utf16Length(arguments);
+    const std::string folderRefusal = " is a folder, not a program.";
     zarn::LaunchCommand command;
     try {
         command = zarn::BuildLaunchCommand(path, arguments, files);
     } catch (const zarn::RuntimeError& e) {
         Check(e.number() == zarn::error::kFileNotFound || e.number() == zarn::error::kInvalidCall,
               "only errors 53 and 5 are raised");
-        if (namesFolder) {
-            Check(e.number() == zarn::error::kInvalidCall, "a folder is error 5");
-            Check(EndsWith(e.description(), " is a folder, not a program."), "a folder is refused as a folder");
-            Check(files.asked == 0, "a folder is refused before any part is looked up");
+        Check(files.asked.size() <= blanks + 1, "at most one look-up per blank, and one more");
+        if (path.empty()) {
+            Check(e.number() == zarn::error::kFileNotFound, "an empty path is 53");
             return 0;
         }
-        if (e.number() == zarn::error::kFileNotFound) Check(!asTyped, "53 only for an empty or unresolved path");
-        if (e.number() == zarn::error::kInvalidCall && asTyped) {
-            const std::string line = std::string(path) + " " + arguments;
-            Check(zarn::Utf16Length(line) + 1 > zarn::kMaxCommandLineUnits, "5 only for a command line over the limit");
+        if (lineUnits + 1 > zarn::kMaxCommandLineUnits) {
+            Check(e.number() == zarn::error::kInvalidCall, "an over-long command line is error 5");
+            Check(files.asked.empty(), "an over-long command line is refused before any look-up");
+            return 0;
+        }
+        if (e.number() == zarn::error::kFileNotFound) {
+            Check(!asTyped, "53 only for an empty or unresolved path");
+            Check(LongerNamedPart(path, 0, files).empty(), "53 only when no part names anything");
+            return 0;
+        }
+        Check(EndsWith(e.description(), folderRefusal), "5 within the limit only for a folder");
+        Check(!files.asked.empty() && files.Named(files.asked.back()) == zarn::Named::Folder,
+              "the folder refused is the last part looked up");
+        if (!asTyped) {
+            const std::string& folder = files.asked.back();
+            Check(LongerNamedPart(path, 0, files) == folder, "a folder ends the search only as the longest named part");
         }
         return 0;
     }
 
-    Check(!namesFolder, "a path that names a folder as a whole is never started");
+    Check(files.asked.size() <= blanks + 1, "at most one look-up per blank, and one more");
+    Check(std::set<std::string>(files.asked.begin(), files.asked.end()).size() == files.asked.size(),
+          "each part is looked up at most once");
     Check(EndsWith(command.commandLine, " " + arguments), "the command line ends with the arguments");
     Check(EndsWith(command.parameters, " " + arguments), "the parameters end with the arguments");
     Check(EndsWith(command.commandLine, command.parameters), "the parameters are the command line's tail");
@@ -134,7 +153,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(command.commandLine == std::string(path) + " " + arguments,
               "a quoted or blank-free path goes out as typed");
         Check(!command.programResolved, "a path as typed is not resolved");
-        Check(files.asked == 0, "a path as typed is not looked up");
+        Check(files.asked.size() <= 1, "a path as typed is looked up once at most");
+        Check(files.Named(command.program) != zarn::Named::Folder, "a program that names a folder is never started");
         return 0;
     }
 
@@ -146,14 +166,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         part.resize(part.size() - 4);
     }
     Check(StartsWith(path, part) && !part.empty(), "the program's part leads the path");
-    Check(part == command.program || files.existing.count(part) == 0, ".exe is added only when the part is no file");
+    Check(part == command.program || files.Named(part) == zarn::Named::FileWithExe,
+          ".exe is added only when the part names neither file nor folder");
     const std::string_view rest = path.substr(part.size());
     Check(rest.empty() || IsBlank(rest.front()), "the part ends at a blank or at the end");
     Check(!IsBlank(part.back()), "the part does not end in a blank");
     Check(!HoldsSeparator(rest), "no folder follows the program");
-    Check(StartsWith(command.commandLine, "\"" + part + "\""), "the command line starts with the quoted part");
     Check(command.commandLine == "\"" + part + "\"" + std::string(rest) + " " + arguments,
           "the rest of the path follows the quoted part unchanged");
-    Check(!LongerCandidateExists(path, part.size(), files), "the longest existing part is chosen");
+    Check(LongerNamedPart(path, part.size(), files).empty(),
+          "the longest named part is chosen: a longer folder is never resolved to a shorter file");
     return 0;
 }

@@ -106,6 +106,26 @@ private:
     Log& log_;
 };
 
+// What a path names among listed files and folders, looked up as the platform does.
+inline Named LookIn(const std::vector<std::string>& files, const std::vector<std::string>& folders,
+                    const std::string& path) {
+    const auto holds = [](const std::vector<std::string>& list, const std::string& p) {
+        return std::find(list.begin(), list.end(), p) != list.end();
+    };
+    if (holds(files, path)) return Named::File;
+    if (holds(folders, path)) return Named::Folder;
+    return holds(files, path + ".exe") ? Named::FileWithExe : Named::Nothing;
+}
+
+// A file system of listed files and folders that records every path looked up.
+struct Files : FileProbe {
+    std::vector<std::string> existing, folders, asked;
+    Named Look(const std::string& path) override {
+        asked.push_back(path);
+        return LookIn(existing, folders, path);
+    }
+};
+
 class Process : public GameProcess {
 public:
     Process(Log& log, int passesUntilEnd, bool isThisProgram)
@@ -147,10 +167,7 @@ public:
         log_.push_back("shell " + command.program + " |" + command.parameters);
         return Answer(command, shellFailsWith);
     }
-    bool IsFile(const std::string& path) override { return std::find(files.begin(), files.end(), path) != files.end(); }
-    bool IsFolder(const std::string& path) override {
-        return std::find(folders.begin(), folders.end(), path) != folders.end();
-    }
+    Named Look(const std::string& path) override { return LookIn(files, folders, path); }
 
 private:
     StartResult Answer(const LaunchCommand& command, StartError error) {

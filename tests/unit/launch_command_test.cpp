@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <utility>
 
@@ -9,21 +10,8 @@
 namespace zarn {
 namespace {
 
-struct Files : FileProbe {
-    std::vector<std::string> existing;
-    std::vector<std::string> folders;
-    std::vector<std::string> asked;
-    bool IsFile(const std::string& path) override {
-        asked.push_back(path);
-        return std::find(existing.begin(), existing.end(), path) != existing.end();
-    }
-    bool IsFolder(const std::string& path) override {
-        return std::find(folders.begin(), folders.end(), path) != folders.end();
-    }
-};
-
 struct CommandFromPath : ::testing::Test {
-    Files files;
+    fake::Files files;
     LaunchCommand Build(std::string_view path, std::string_view arguments = "-x") {
         return BuildLaunchCommand(path, arguments, files);
     }
@@ -55,7 +43,9 @@ TEST_F(CommandFromPath, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
     EXPECT_EQ(c.directory, "");
     EXPECT_EQ(Build("C:\\zarnsl.exe").directory, "C:\\");
     EXPECT_EQ(Build("games/zarnsl.exe").directory, "games");
-    EXPECT_TRUE(files.asked.empty());
+    // Each is looked up once, as a whole, only to refuse a folder.
+    EXPECT_EQ(files.asked, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe", "C:\\Program Files\\V\\zarnsl.exe",
+                                                     "zarnsl", "C:\\zarnsl.exe", "games/zarnsl.exe"}));
 }
 
 TEST_F(CommandFromPath, APathWithABlankRunsTheLongestExistingPartFollowedByNoFolder) {
@@ -88,25 +78,58 @@ TEST_F(CommandFromPath, ResolutionAddsExeKeepsTrailingBlanksAndRelativeNames) {
     EXPECT_EQ(c.directory, "My Games");
 }
 
-TEST_F(CommandFromPath, AFolderIsRefusedAsAWholeNeverRunAsAShorterPart) {
-    files.existing = {"C:\\Program Files\\Van.exe", "C:\\Games.exe"};
-    files.folders = {"C:\\Program Files\\Van Treel", "C:\\Games"};
+// The longest part that names something decides: a folder is refused, never run as
+// a shorter part of its name; a longer part that names a file still runs.
+TEST_F(CommandFromPath, AFolderIsRefusedNeverRunAsAShorterPart) {
+    files.existing = {"C:\\Program Files\\Van.exe", "C:\\Games.exe", "C:\\Games\\Van Treel\\zarnsl.exe"};
+    files.folders = {"C:\\Program Files\\Van Treel", "C:\\Games", "C:\\Games\\Van Treel"};
     const std::pair<const char*, const char*> cases[] = {
         {"C:\\Program Files\\Van Treel", "C:\\Program Files\\Van Treel"},
         {"C:\\Program Files\\Van Treel \t ", "C:\\Program Files\\Van Treel"},
         {"\"C:\\Program Files\\Van Treel\"", "C:\\Program Files\\Van Treel"},
+        {"\"C:\\Program Files\\Van Treel\" -window", "C:\\Program Files\\Van Treel"},
         {"C:\\Games", "C:\\Games"},
+        {"C:\\Program Files\\Van Treel -window", "C:\\Program Files\\Van Treel"},
+        {"C:\\Program Files\\Van Treel\r\n", "C:\\Program Files\\Van Treel"},
+        {"C:\\Program Files\\Van Treel\n-window", "C:\\Program Files\\Van Treel"},
+        {"C:\\Games -window", "C:\\Games"},
+        {"C:\\Games\\Van Treel\\zarnsl.exe -w", nullptr},
     };
     for (const auto& [path, folder] : cases) {
+        files.asked.clear();
         try {
-            Build(path);
-            FAIL() << path << " was not refused";
+            const LaunchCommand c = Build(path);
+            EXPECT_EQ(folder, nullptr) << path << " ran " << c.program;
+            EXPECT_EQ(c.program, "C:\\Games\\Van Treel\\zarnsl.exe");
         } catch (const RuntimeError& e) {
+            ASSERT_NE(folder, nullptr) << path << ": " << e.description();
             EXPECT_EQ(e.number(), 5) << path;
             EXPECT_EQ(e.description(), std::string(folder) + " is a folder, not a program.") << path;
         }
+        // The search ended there: no shorter part was looked up.
+        EXPECT_EQ(files.asked.back(), folder ? folder : "C:\\Games\\Van Treel\\zarnsl.exe") << path;
     }
-    EXPECT_TRUE(files.asked.empty());  // refused before any part is looked up
+}
+
+// However many blanks, each part is looked up at most once (one per blank run, and
+// the whole), only where the program's name is no longer than a file system keeps,
+// and a command line that could never be passed is refused before any look-up.
+TEST_F(CommandFromPath, LookUpsGrowWithTheBlanksNotWithTheirSquare) {
+    std::string path = "C:\\zw\\";
+    for (int i = 0; i < 3000; ++i) path += i % 3 ? "abcdefghi " : "abcdefg\r\n";
+    const std::pair<std::string, std::size_t> cases[] = {
+        {path, 26},  // the parts with names up to 255 characters
+        {"a\tb c \"d e", 5},
+        {"C:\\a b\\" + std::string(250, 'n') + " 12 34", 2},
+        {"C:\\a b\\" + std::string(252, 'n') + " \xF0\x9F\x8E\xAEx", 1},  // a character beyond U+FFFF takes two
+        {path + std::string(kMaxCommandLineUnits, 'x'), 0},
+    };
+    for (const auto& [text, looks] : cases) {
+        files.asked.clear();
+        EXPECT_EQ(ErrorOf(text), looks ? 53 : 5);
+        EXPECT_EQ(files.asked.size(), looks) << text.substr(0, 20);
+        EXPECT_EQ(std::set<std::string>(files.asked.begin(), files.asked.end()).size(), files.asked.size());
+    }
 }
 
 TEST_F(CommandFromPath, EmptyOrBlankPathsAreFileNotFound) {
