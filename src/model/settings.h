@@ -1,6 +1,7 @@
 #pragma once
 // The five stored settings, under application "ZarnWrap", section "Zarn".
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -24,9 +25,13 @@ inline constexpr std::string_view kBitRes = "BitRes";
 inline constexpr std::string_view kZarnPath = "ZarnPath";
 }  // namespace key
 
-// The program's own settings: application and section fixed.
+// The program's own settings: application and section fixed. A stored text ends at
+// its first NUL, as every C-string reader of the registry (earlier versions of this
+// program among them) sees it; what a hand-made value holds after it is ignored.
 inline std::string GetSetting(SettingsStore& store, std::string_view key) {
-    return store.GetSetting(kApplication, kSection, key);
+    std::string value = store.GetSetting(kApplication, kSection, key);
+    value.resize(std::min(value.find('\0'), value.size()));
+    return value;
 }
 inline void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value) {
     store.SaveSetting(kApplication, kSection, key, value);

@@ -97,6 +97,22 @@ TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) 
     EXPECT_TRUE(Started().empty());
 }
 
+// A hand-made value with a NUL in it reads as every C-string reader sees it: the
+// text before the NUL. The player's arguments still reach the game.
+TEST_F(StartUp, EverySettingEndsAtItsFirstNul) {
+    using namespace std::string_literals;
+    settings.values = {{"ShowRes", "11\0x"s}, {"ZarnPath", "D:\\zarnsl.exe\0 -junk"s}, {"ScreenX", "1024\0" "0"s},
+                       {"ScreenY", "768\0" "1"s}, {"BitRes", "16\0" "32"s}};
+    launcher.files = {"D:\\zarnsl.exe"};
+    Load("-window");
+    EXPECT_EQ(view.pathText, "D:\\zarnsl.exe");
+    EXPECT_EQ(view.resolutionRow, 2);
+    EXPECT_EQ(view.colourRow, 3);
+    EXPECT_EQ(Started(), (std::vector<std::string>{"D:\\zarnsl.exe -window"}));
+    ASSERT_EQ(display.applied.size(), 1u);
+    EXPECT_EQ(boxes.shown.back().text, "The display settings change was successful");
+}
+
 TEST_F(StartUp, SwitchAfterTheFirstCharacterKeepsTheDialogWithBoxClear) {
     settings.values["ShowRes"] = "11";
     for (const char* args : {"-w /res", " /res", "-w /resolution"}) {
