@@ -29,6 +29,25 @@ std::vector<std::string_view> Characters(std::string_view text) {
     return characters;
 }
 
+char32_t CodePoint(std::string_view character) {
+    const auto byte = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(character[i])); };
+    switch (character.size()) {
+        case 2: return (byte(0) & 0x1F) << 6 | (byte(1) & 0x3F);
+        case 3: return (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
+        case 4: return (byte(0) & 0x07) << 18 | (byte(1) & 0x3F) << 12 | (byte(2) & 0x3F) << 6 | (byte(3) & 0x3F);
+        default: return byte(0);
+    }
+}
+
+// Characters that would make a box lie about a path: control characters (a NUL
+// ends the box's text, a line end breaks it) and the bidirectional controls, which
+// turn what follows around, the box's own words included.
+bool Misleads(std::string_view character) {
+    const char32_t c = CodePoint(character);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
 }  // namespace
 
 std::string ShownPath(std::string_view path) {
@@ -44,9 +63,7 @@ std::string ShownPath(std::string_view path) {
     std::string shown;
     std::size_t line = 0;
     for (std::size_t at = 0; at < characters.size(); ++at) {
-        const unsigned char first = static_cast<unsigned char>(characters[at][0]);
-        // A stored path may hold anything; the box would end at a NUL and break at a line end.
-        shown += first < 0x20 || first == 0x7F ? std::string_view("\xEF\xBF\xBD") : characters[at];
+        shown += Misleads(characters[at]) ? std::string_view("\xEF\xBF\xBD") : characters[at];
         ++line;
         if (at + 1 == characters.size()) break;
         if (IsSeparator(characters[at])) {

@@ -43,6 +43,18 @@ TEST(ErrorBox, ControlCharactersInAPathShowAsReplacementsAndTheDescriptionStaysW
     const std::string shown = ShownPath(path);
     EXPECT_EQ(shown, "C:\\a\xEF\xBF\xBD" "b\xEF\xBF\xBD" "c\xEF\xBF\xBD.exe");
     EXPECT_EQ(error::InvalidCall(path + " is a folder").description(), path + " is a folder");
+
+    // Bidirectional controls would turn the path and the box's own words around; the
+    // characters next to them, joiners included, belong to real names and stay.
+    const std::pair<const char*, bool> characters[] = {
+        {"\u202E", true},  {"\u202A", true},  {"\u200E", true},  {"\u200F", true},  {"\u061C", true},
+        {"\u2066", true},  {"\u2069", true},  {"\u0085", true},  {"\u202F", false}, {"\u2065", false},
+        {"\u200D", false}, {"\u200C", false}, {"\u061B", false}, {"\u00A0", false}, {"\U0001F3AE", false},
+    };
+    for (const auto& [character, replaced] : characters)
+        EXPECT_EQ(ShownPath(std::string("C:\\zw\\") + character + "exe"),
+                  std::string("C:\\zw\\") + (replaced ? "\uFFFD" : character) + "exe")
+            << character;
 }
 
 TEST(ErrorBox, AnOverlongPathKeepsWholeCharactersAroundAnEllipsisOnShortLines) {
