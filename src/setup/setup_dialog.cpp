@@ -18,6 +18,8 @@ const auto& SelectedRow(const Rows& rows, int index) {
 }  // namespace
 
 void SetupDialog::Load() {
+    if (startedByGameRun_)
+        throw error::InvalidCall("ZarnRes was started by the game it is waiting for, so it does not start the game again.");
     SettingsStore& settings = services_.game.settings;
     view_.Show();
     view_.SetResolutionRow(0);

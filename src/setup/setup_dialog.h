@@ -23,11 +23,14 @@ struct SetupServices {
 
 class SetupDialog {
 public:
-    SetupDialog(DialogView& view, SetupServices services, std::string arguments)
-        : view_(view), services_(services), arguments_(std::move(arguments)) {}
+    // startedByGameRun: the environment carries kGameRunMark, so a game that
+    // ZarnRes runs has started this program.
+    SetupDialog(DialogView& view, SetupServices services, std::string arguments, bool startedByGameRun = false)
+        : view_(view), services_(services), arguments_(std::move(arguments)), startedByGameRun_(startedByGameRun) {}
 
     // Shows the dialog filled from the stored settings, then either leaves it to
-    // the user or closes it and launches the game at once.
+    // the user or closes it and launches the game at once. Started by a game run,
+    // it raises error 5 instead and starts nothing: no endless chain of ZarnRes.
     void Load();
     // Stores the five settings, runs the game from the path box, then closes the dialog.
     void OnRunClicked();
@@ -47,6 +50,7 @@ private:
     DialogView& view_;
     SetupServices services_;
     std::string arguments_;
+    bool startedByGameRun_;
     bool running_ = false;
     bool gameRanWithoutSwitch_ = false;
 };

@@ -95,6 +95,8 @@ std::unique_ptr<GameJob> MakeJob() {
 }  // namespace
 
 StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
+    // The game inherits our environment, and with it the mark.
+    if (!SetEnvironmentVariableW(Widen(kGameRunMark).c_str(), L"1")) return Failure(GetLastError());
     const std::wstring line = Widen(command.commandLine);
     std::vector<wchar_t> buffer(line.begin(), line.end());
     buffer.push_back(L'\0');  // CreateProcessW may write into the command line

@@ -37,8 +37,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32FileOpenBox fileOpenBox(dialogWindow);
 
     const std::string commandLine = Narrow(GetCommandLineW());
+    const bool startedByGameRun = GetEnvironmentVariableW(Widen(kGameRunMark).c_str(), nullptr, 0) != 0;
     SetupDialog setup(window, SetupServices{GameServices{launcher, pump, settings, display, boxes}, fileOpenBox},
-                      std::string(ArgumentString(commandLine)));
+                      std::string(ArgumentString(commandLine)), startedByGameRun);
 
     // Every handler runs through here: an untrapped error shows its box and ends the program.
     ErrorBox errorBox(boxes);

@@ -113,6 +113,22 @@ TEST_F(StartUp, EverySettingEndsAtItsFirstNul) {
     EXPECT_EQ(boxes.shown.back().text, "The display settings change was successful");
 }
 
+// A game that starts ZarnRes again (through a script, say) would start itself over
+// and over: a ZarnRes started by a game run refuses before anything else.
+TEST_F(StartUp, AZarnResStartedByAGameRunStartsNothing) {
+    settings.values = {{"ShowRes", "11"}, {"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
+    SetupDialog setup(view, SetupServices{services, openBox}, "-again", true);
+    try {
+        setup.Load();
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 5);
+        EXPECT_EQ(e.description(),
+                  "ZarnRes was started by the game it is waiting for, so it does not start the game again.");
+    }
+    EXPECT_TRUE(log.empty());  // nothing shown, read or started
+}
+
 TEST_F(StartUp, SwitchAfterTheFirstCharacterKeepsTheDialogWithBoxClear) {
     settings.values["ShowRes"] = "11";
     for (const char* args : {"-w /res", " /res", "-w /resolution"}) {
