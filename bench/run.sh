@@ -207,6 +207,33 @@ compare "zarnres.exe (direct launch)" "${zr_ms[*]}" "spinwait.exe (starts at onc
 unset ZARNSL_START_LOG
 
 echo
+echo "== a long stored path with a blank every 10 characters: start to the error box (20: for reference)"
+# C:\zw exists; the rest names nothing, so every part up to a blank is a candidate.
+# The value is imported from a file: it is longer than a command line may be.
+unset ZARNSL_MODE ZARNSL_EVENTS
+mkdir -p "$(zw_unix 'C:\zw')"
+mv "$(zw_unix "$ZW_GAME")" "$(zw_unix "$ZW_GAME").aside"  # so the direct launch takes the stored path
+for length in 200000 32000 20; do
+    python3 - "$length" "$(zw_unix 'C:\zw\long.reg')" <<'PY'
+import sys
+length, out = int(sys.argv[1]), sys.argv[2]
+path = ("C:\\zw\\" + "abcdefghi " * (length // 10 + 1))[:length]
+key = "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\ZarnWrap\\Zarn"
+text = 'REGEDIT4\r\n\r\n[%s]\r\n"ZarnPath"="%s"\r\n\r\n' % (key, path.replace("\\", "\\\\"))
+open(out, "w", newline="").write(text)
+PY
+    (cd "$WINEPREFIX/drive_c" && exec wine reg import 'C:\zw\long.reg') >/dev/null 2>&1 ||
+        { echo "cannot store the long path"; exit 1; }
+    zw_drv reg set ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16 >/dev/null
+    t0=$(now)
+    zw_start_zarnres
+    box=$(zw_drv -t 600 msgbox) || { echo "no error box: ${box//$'\n'/ }"; exit 1; }
+    printf '%-31s %s s  (%s)\n' "$length characters:" "$(secs "$t0" "$(now)")" "$(zw_field "$box" text | cut -c1-60)"
+    zw_wait_zarnres 10
+done
+mv "$(zw_unix "$ZW_GAME").aside" "$(zw_unix "$ZW_GAME")"
+
+echo
 echo "== game end to desktop switched back (median of $fine_runs)"
 # The game leaves 800x600x16 behind and runs 1 s; ZarnRes switches to
 # 1024x768 once it has ended. The probe reads the live mode.
