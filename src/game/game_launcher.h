@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "game/file_probe.h"
 #include "game/game_process.h"
 #include "game/launch_command.h"
 
@@ -24,8 +23,9 @@ struct StartResult {
     std::string errorText;  // then the platform's own text for it
 };
 
-class GameLauncher : public FileProbe {
+class GameLauncher {
 public:
+    virtual ~GameLauncher() = default;
     // Starts the game suspended in a normal window with the focus, its environment
     // marked with kGameRunMark, in a job of ours where the platform allows one, so
     // that its whole process tree is watched.

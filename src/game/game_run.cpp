@@ -62,7 +62,7 @@ std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLaunche
 }  // namespace
 
 bool RunGameThenSwitchMode(std::string_view gamePath, std::string_view arguments, const GameServices& s) {
-    const LaunchCommand command = BuildLaunchCommand(gamePath, arguments, s.launcher);
+    const LaunchCommand command = BuildLaunchCommand(gamePath, arguments, s.files);
     {
         const auto game = StartGame(command, s.launcher);
         WaitForEnd(*game, s.pump);

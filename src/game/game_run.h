@@ -8,12 +8,14 @@
 #include "base/message_boxes.h"
 #include "base/message_pump.h"
 #include "display/display_modes.h"
+#include "game/file_probe.h"
 #include "game/game_launcher.h"
 #include "model/settings_store.h"
 
 namespace zarn {
 
 struct GameServices {
+    FileProbe& files;
     GameLauncher& launcher;
     MessagePump& pump;
     SettingsStore& settings;

@@ -3,9 +3,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <optional>
 #include <vector>
 
+#include "win32/file_probe.h"
+#include "win32/game_job.h"
 #include "win32/game_process.h"
 #include "win32/handles.h"
 #include "win32/system_error.h"
@@ -19,6 +20,29 @@ namespace zarn::win32 {
 
 namespace {
 
+// The launch command in Windows' own text, converted once; the folder made full.
+struct WideCommand {
+    std::wstring commandLine, program, parameters, folder;
+};
+
+// The game's folder as a full path, or "" to keep ours (a bare program name).
+std::wstring FullFolder(const std::wstring& folder) {
+    if (folder.empty()) return {};
+    const DWORD n = GetFullPathNameW(folder.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return folder;  // CreateProcessW reports what is wrong with it
+    std::wstring full(n, L'\0');
+    const DWORD written = GetFullPathNameW(folder.c_str(), n, full.data(), nullptr);
+    full.resize(written < n ? written : 0);
+    return full.empty() ? folder : full;
+}
+
+WideCommand Widened(const LaunchCommand& command) {
+    return {Widen(command.commandLine), Widen(command.program), Widen(command.parameters),
+            FullFolder(Widen(command.directory))};
+}
+
+const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
+
 StartError Classify(DWORD code) {
     switch (code) {
         case ERROR_FILE_NOT_FOUND: return StartError::FileNotFound;
@@ -28,31 +52,6 @@ StartError Classify(DWORD code) {
     }
 }
 
-// A path in a form the file APIs take at any length: an absolute path of MAX_PATH
-// or more gets the \\?\ prefix, which also turns off the platform's clean-up of
-// the path, so '/' becomes '\\' here first.
-std::wstring Reachable(const std::string& path) {
-    std::wstring wide = Widen(path);
-    const bool absolute = wide.size() > 2 && wide[1] == L':' && (wide[2] == L'\\' || wide[2] == L'/');
-    if (wide.size() < MAX_PATH || !absolute) return wide;
-    for (auto& c : wide)
-        if (c == L'/') c = L'\\';
-    return L"\\\\?\\" + wide;
-}
-
-// The attributes of what the path names, or nothing when it names nothing.
-std::optional<DWORD> AttributesOf(const std::string& path) {
-    if (path.empty()) return std::nullopt;
-    const DWORD attributes = GetFileAttributesW(Reachable(path).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
-    return attributes;
-}
-
-bool NamesFile(const std::string& path) {
-    const auto attributes = AttributesOf(path);
-    return attributes && !(*attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 StartResult Failure(DWORD code) {
     StartResult result;
     result.error = Classify(code);
@@ -60,36 +59,13 @@ StartResult Failure(DWORD code) {
     return result;
 }
 
-// The game's folder as a full path, or "" to keep ours (a bare program name).
-std::wstring FullFolder(const std::string& folder) {
-    if (folder.empty()) return {};
-    const std::wstring wide = Widen(folder);
-    const DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (n == 0) return wide;  // CreateProcessW reports what is wrong with it
-    std::wstring full(n, L'\0');
-    const DWORD written = GetFullPathNameW(wide.c_str(), n, full.data(), nullptr);
-    full.resize(written < n ? written : 0);
-    return full.empty() ? wide : full;
-}
-
-// A job of ours that reports to a completion port when its last process has ended.
-// No kill-on-close: closing ZarnRes never ends the game. Its one limit lets a
-// process that asks to break away (launchers, crash reporters, updaters) start
-// outside the job, as it would without ZarnRes; such a process is not waited for.
-std::unique_ptr<GameJob> MakeJob() {
-    UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
-    UniqueHandle port(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
-    if (!job || !port) return nullptr;
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_BREAKAWAY_OK;
-    if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits)))
-        return nullptr;
-    JOBOBJECT_ASSOCIATE_COMPLETION_PORT link{};
-    link.CompletionKey = job.get();
-    link.CompletionPort = port.get();
-    if (!SetInformationJobObject(job.get(), JobObjectAssociateCompletionPortInformation, &link, sizeof(link)))
-        return nullptr;
-    return std::make_unique<GameJob>(std::move(job), std::move(port));
+// A program that exists but lies beyond MAX_PATH is no missing file: the platform
+// cannot start it from there.
+DWORD ReportedError(DWORD code, const std::wstring& program) {
+    const bool notFound = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+    if (notFound && program.size() >= MAX_PATH && Win32FileProbe::Look(program) == Named::File)
+        return ERROR_FILENAME_EXCED_RANGE;
+    return code;
 }
 
 }  // namespace
@@ -97,33 +73,21 @@ std::unique_ptr<GameJob> MakeJob() {
 StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
     // The game inherits our environment, and with it the mark.
     if (!SetEnvironmentVariableW(Widen(kGameRunMark).c_str(), L"1")) return Failure(GetLastError());
-    const std::wstring line = Widen(command.commandLine);
-    std::vector<wchar_t> buffer(line.begin(), line.end());
-    buffer.push_back(L'\0');  // CreateProcessW may write into the command line
-    const std::wstring application = command.programResolved ? Widen(command.program) : std::wstring();
-    const std::wstring folder = FullFolder(command.directory);
+    const WideCommand wide = Widened(command);
+    std::vector<wchar_t> line(wide.commandLine.begin(), wide.commandLine.end());
+    line.push_back(L'\0');  // CreateProcessW may write into the command line
 
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), buffer.data(), nullptr, nullptr, FALSE,
-                        CREATE_SUSPENDED, nullptr, folder.empty() ? nullptr : folder.c_str(), &si, &pi)) {
-        const DWORD code = GetLastError();
-        // A program that exists but lies beyond MAX_PATH is no missing file: the
-        // platform cannot start it from there.
-        const bool notFound = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
-        if (notFound && Widen(command.program).size() >= MAX_PATH && NamesFile(command.program))
-            return Failure(ERROR_FILENAME_EXCED_RANGE);
-        return Failure(code);
-    }
+    if (!CreateProcessW(command.programResolved ? wide.program.c_str() : nullptr, line.data(), nullptr, nullptr, FALSE,
+                        CREATE_SUSPENDED, nullptr, OrNull(wide.folder), &si, &pi))
+        return Failure(ReportedError(GetLastError(), wide.program));
     UniqueHandle process(pi.hProcess);
     UniqueHandle thread(pi.hThread);
-
-    // Where the game cannot join a job (ours runs in one that forbids it), it is watched alone.
-    auto job = MakeJob();
-    if (job && !AssignProcessToJobObject(job->handle(), process.get())) job.reset();
+    auto job = GameJob::Holding(process.get());
 
     StartResult result;
     result.process = std::make_unique<Win32GameProcess>(std::move(process), std::move(thread), std::move(job));
@@ -131,17 +95,14 @@ StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
 }
 
 StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
-    const std::wstring file = Widen(command.program);
-    const std::wstring parameters = Widen(command.parameters);
-    const std::wstring folder = FullFolder(command.directory);
-
+    const WideCommand wide = Widened(command);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
     info.hwnd = owner_ ? owner_() : nullptr;  // the prompt opens in front of the dialog, not behind it
-    info.lpFile = file.c_str();
-    info.lpParameters = parameters.c_str();
-    info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+    info.lpFile = wide.program.c_str();
+    info.lpParameters = wide.parameters.c_str();
+    info.lpDirectory = OrNull(wide.folder);
     info.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExW(&info)) return Failure(GetLastError());
     StartResult result;
@@ -152,12 +113,6 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
         result.errorText = "Windows started the game without a process to wait for.";
     }
     return result;
-}
-
-Named Win32GameLauncher::Look(const std::string& path) {
-    if (const auto attributes = AttributesOf(path))
-        return *attributes & FILE_ATTRIBUTE_DIRECTORY ? Named::Folder : Named::File;
-    return NamesFile(path + ".exe") ? Named::FileWithExe : Named::Nothing;
 }
 
 }  // namespace zarn::win32

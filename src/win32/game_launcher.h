@@ -18,7 +18,6 @@ public:
     explicit Win32GameLauncher(std::function<HWND()> owner) : owner_(std::move(owner)) {}
     StartResult StartSuspended(const LaunchCommand& command) override;
     StartResult StartThroughShell(const LaunchCommand& command) override;
-    Named Look(const std::string& path) override;
 
 private:
     std::function<HWND()> owner_;

@@ -1,30 +1,15 @@
 #pragma once
-// A started game: its process, and the job that holds it and every process it starts.
+// A started game: its process, watched alone or with every process it starts through its job.
 
 #include <windows.h>
 
 #include <memory>
-#include <vector>
 
 #include "game/game_process.h"
+#include "win32/game_job.h"
 #include "win32/handles.h"
 
 namespace zarn::win32 {
-
-class GameJob {
-public:
-    GameJob(UniqueHandle job, UniqueHandle port) : job_(std::move(job)), port_(std::move(port)) {}
-    HANDLE handle() const { return job_.get(); }
-    // True once the job has reported that no process is left in it.
-    bool IsEmpty();
-    // Handles of the processes still running in the job (at most what one wait takes).
-    std::vector<UniqueHandle> RunningProcesses();
-
-private:
-    UniqueHandle job_;
-    UniqueHandle port_;
-    bool empty_ = false;
-};
 
 class Win32GameProcess final : public GameProcess {
 public:

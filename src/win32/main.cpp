@@ -11,6 +11,7 @@
 #include "win32/dialog_view.h"
 #include "win32/display_modes.h"
 #include "win32/file_open_box.h"
+#include "win32/file_probe.h"
 #include "win32/game_launcher.h"
 #include "win32/message_boxes.h"
 #include "win32/message_pump.h"
@@ -32,13 +33,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32DisplayModes display;
     Win32DialogView window(instance);
     auto dialogWindow = [&window] { return window.hwnd(); };
+    Win32FileProbe files;
     Win32GameLauncher launcher(dialogWindow);
     Win32MessagePump pump(dialogWindow);
     Win32FileOpenBox fileOpenBox(dialogWindow);
 
     const std::string commandLine = Narrow(GetCommandLineW());
     const bool startedByGameRun = GetEnvironmentVariableW(Widen(kGameRunMark).c_str(), nullptr, 0) != 0;
-    SetupDialog setup(window, SetupServices{GameServices{launcher, pump, settings, display, boxes}, fileOpenBox},
+    SetupDialog setup(window, SetupServices{GameServices{files, launcher, pump, settings, display, boxes}, fileOpenBox},
                       std::string(ArgumentString(commandLine)), startedByGameRun);
 
     // Every handler runs through here: an untrapped error shows its box and ends the program.

@@ -106,23 +106,17 @@ private:
     Log& log_;
 };
 
-// What a path names among listed files and folders, looked up as the platform does.
-inline Named LookIn(const std::vector<std::string>& files, const std::vector<std::string>& folders,
-                    const std::string& path) {
-    const auto holds = [](const std::vector<std::string>& list, const std::string& p) {
-        return std::find(list.begin(), list.end(), p) != list.end();
-    };
-    if (holds(files, path)) return Named::File;
-    if (holds(folders, path)) return Named::Folder;
-    return holds(files, path + ".exe") ? Named::FileWithExe : Named::Nothing;
-}
-
 // A file system of listed files and folders that records every path looked up.
 struct Files : FileProbe {
     std::vector<std::string> existing, folders, asked;
     Named Look(const std::string& path) override {
         asked.push_back(path);
-        return LookIn(existing, folders, path);
+        const auto holds = [](const std::vector<std::string>& list, const std::string& p) {
+            return std::find(list.begin(), list.end(), p) != list.end();
+        };
+        if (holds(existing, path)) return Named::File;
+        if (holds(folders, path)) return Named::Folder;
+        return holds(existing, path + ".exe") ? Named::FileWithExe : Named::Nothing;
     }
 };
 
@@ -151,8 +145,6 @@ public:
     explicit Launcher(Log& log) : log_(log) {}
     std::vector<std::string> started;  // command lines of the games let run
     std::vector<LaunchCommand> commands;
-    std::vector<std::string> files;    // paths that name existing files
-    std::vector<std::string> folders;  // and existing folders
     int passesUntilEnd = 0;
     StartError failWith = StartError::None;        // how the direct start fails
     StartError shellFailsWith = StartError::None;  // and a start through the shell
@@ -167,7 +159,6 @@ public:
         log_.push_back("shell " + command.program + " |" + command.parameters);
         return Answer(command, shellFailsWith);
     }
-    Named Look(const std::string& path) override { return LookIn(files, folders, path); }
 
 private:
     StartResult Answer(const LaunchCommand& command, StartError error) {
@@ -246,8 +237,9 @@ struct GameWorld {
     Boxes boxes{log};
     Pump pump{log};
     Display display{log};
+    Files files;
     Launcher launcher{log};
-    GameServices services{launcher, pump, settings, display, boxes};
+    GameServices services{files, launcher, pump, settings, display, boxes};
 };
 
 }  // namespace zarn::fake

@@ -79,7 +79,7 @@ TEST_F(GameRun, OnlyAMissingFileOrFolderIsFileNotFound) {
 
 TEST_F(GameRun, AGameAskingForAdministratorRightsIsStartedThroughTheShellAndWatchedAlone) {
     launcher.failWith = StartError::ElevationRequired;
-    launcher.files = {"C:\\Program Files\\V\\zarnsl.exe"};
+    files.existing = {"C:\\Program Files\\V\\zarnsl.exe"};
     EXPECT_TRUE(RunGameThenSwitchMode("C:\\Program Files\\V\\zarnsl.exe -w", "-x", services));
     EXPECT_EQ(log[0], "start \"C:\\Program Files\\V\\zarnsl.exe\" -w -x");
     EXPECT_EQ(log[1], "shell C:\\Program Files\\V\\zarnsl.exe | -w -x");

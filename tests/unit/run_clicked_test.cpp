@@ -63,7 +63,7 @@ TEST_F(RunClicked, TheBoxClearStoresDoubleZeroAndTheArgumentsGoOutUnchanged) {
 }
 
 TEST_F(RunClicked, APathWithABlankRunsQuotedAndIsStoredAsTyped) {
-    launcher.files = {"C:\\Program Files\\Vantreel\\zarnsl.exe"};
+    files.existing = {"C:\\Program Files\\Vantreel\\zarnsl.exe"};
     arguments = "-x";
     Choose(2, 3, true, "C:\\Program Files\\Vantreel\\zarnsl.exe");
     SetupDialog setup(view, SetupServices{services, openBox}, arguments);

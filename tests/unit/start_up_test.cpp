@@ -71,13 +71,13 @@ TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) 
     settings.values = {{"ShowRes", "11"}, {"ZarnPath", stored}, {"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
 
     // A file at the default path wins over the stored path.
-    launcher.files = {defaultPath, stored};
+    files.existing = {defaultPath, stored};
     Load("-x");
     EXPECT_EQ(Started(), (std::vector<std::string>{defaultPath + " -x"}));
 
     // No file there: the stored path, with its blank, is resolved like a typed one;
     // the arguments and the checks are the same.
-    launcher.files = {stored, "D:\\My.exe"};
+    files.existing = {stored, "D:\\My.exe"};
     launcher.started.clear();
     Load("-x");
     EXPECT_EQ(Started(), (std::vector<std::string>{"\"" + stored + "\" -x"}));
@@ -85,7 +85,7 @@ TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) 
     EXPECT_EQ(boxes.shown.back().text, "The display settings change was successful");
 
     // Neither names a program: "File not found", and nothing runs.
-    launcher.files = {"D:\\My.exe"};
+    files.existing = {"D:\\My.exe"};
     launcher.started.clear();
     SetupDialog setup(view, SetupServices{services, openBox}, "-x");
     try {
@@ -103,7 +103,7 @@ TEST_F(StartUp, EverySettingEndsAtItsFirstNul) {
     using namespace std::string_literals;
     settings.values = {{"ShowRes", "11\0x"s}, {"ZarnPath", "D:\\zarnsl.exe\0 -junk"s}, {"ScreenX", "1024\0" "0"s},
                        {"ScreenY", "768\0" "1"s}, {"BitRes", "16\0" "32"s}};
-    launcher.files = {"D:\\zarnsl.exe"};
+    files.existing = {"D:\\zarnsl.exe"};
     Load("-window");
     EXPECT_EQ(view.pathText, "D:\\zarnsl.exe");
     EXPECT_EQ(view.resolutionRow, 2);

@@ -1,0 +1,17 @@
+#pragma once
+// Asks the file system what a path names, at any length of path.
+
+#include <string>
+
+#include "game/file_probe.h"
+
+namespace zarn::win32 {
+
+class Win32FileProbe final : public FileProbe {
+public:
+    Named Look(const std::string& path) override;
+    // The same look-up for a path already in Windows' own text.
+    static Named Look(std::wstring path);
+};
+
+}  // namespace zarn::win32
