@@ -1,16 +1,23 @@
 #include "base/arguments.h"
 
+#include <algorithm>
+
+#include "base/blanks.h"
+
 namespace zarn {
 
-std::string_view ArgumentString(std::string_view commandLine) {
-    std::size_t at = 0;
+FirstToken FirstTokenOf(std::string_view commandLine) {
     if (!commandLine.empty() && commandLine.front() == '"') {
-        const auto close = commandLine.find('"', 1);
-        at = close == std::string_view::npos ? commandLine.size() : close + 1;
-    } else {
-        while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
+        const auto close = std::min(commandLine.find('"', 1), commandLine.size());
+        return {commandLine.substr(1, close - 1), std::min(close + 1, commandLine.size())};
     }
-    while (at < commandLine.size() && (commandLine[at] == ' ' || commandLine[at] == '\t')) ++at;
+    const auto end = std::find_if(commandLine.begin(), commandLine.end(), IsBlank) - commandLine.begin();
+    return {commandLine.substr(0, static_cast<std::size_t>(end)), static_cast<std::size_t>(end)};
+}
+
+std::string_view ArgumentString(std::string_view commandLine) {
+    std::size_t at = FirstTokenOf(commandLine).end;
+    while (at < commandLine.size() && IsBlank(commandLine[at])) ++at;
     return commandLine.substr(at);
 }
 

@@ -8,6 +8,7 @@ namespace zarn {
 namespace error {
 RuntimeError InvalidCall(const std::string& description) { return {kInvalidCall, description}; }
 RuntimeError Overflow() { return {kOverflow, "Overflow"}; }
+RuntimeError OutOfMemory() { return {kOutOfMemory, "Out of memory"}; }
 RuntimeError TypeMismatch() { return {kTypeMismatch, "Type mismatch"}; }
 RuntimeError FileNotFound() { return {kFileNotFound, "File not found"}; }
 }  // namespace error

@@ -24,11 +24,13 @@ private:
 namespace error {
 inline constexpr int kInvalidCall = 5;
 inline constexpr int kOverflow = 6;
+inline constexpr int kOutOfMemory = 7;
 inline constexpr int kTypeMismatch = 13;
 inline constexpr int kFileNotFound = 53;
 
 RuntimeError InvalidCall(const std::string& description = "Invalid procedure call or argument");
 RuntimeError Overflow();
+RuntimeError OutOfMemory();
 RuntimeError TypeMismatch();
 RuntimeError FileNotFound();
 }  // namespace error

@@ -2,13 +2,10 @@
 
 #include <limits>
 
+#include "base/blanks.h"
 #include "base/errors.h"
 
 namespace zarn {
-
-namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-}  // namespace
 
 std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

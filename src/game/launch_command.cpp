@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/arguments.h"
+#include "base/blanks.h"
 #include "base/errors.h"
 #include "base/wtf8.h"
 
@@ -9,11 +11,7 @@ namespace zarn {
 
 namespace {
 
-// Blanks in a path text: what the platform splits a command line at, and the line
-// ends that a pasted or hand-edited stored path may carry.
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-bool HoldsBlank(std::string_view text) { return std::any_of(text.begin(), text.end(), IsBlank); }
+bool HoldsBlank(std::string_view text) { return std::any_of(text.begin(), text.end(), IsPathBlank); }
 
 // The folder part of a program path; a root keeps its separator ("C:\", "\").
 std::string FolderOf(std::string_view program) {
@@ -27,18 +25,11 @@ RuntimeError NotAProgram(std::string_view folder) {
     return error::InvalidCall(ShownPath(folder) + " is a folder, not a program.");
 }
 
-// A quoted program runs to the closing quote (an unclosed quote to the end); a
-// path without blanks is the program as a whole.
+// A path that is quoted or holds no blank: the platform's first token is the program.
 void SplitAsTyped(std::string_view path, LaunchCommand& command) {
-    std::size_t end = path.size();
-    if (path.front() == '"') {
-        const auto close = std::min(path.find('"', 1), path.size());
-        command.program = std::string(path.substr(1, close - 1));
-        end = std::min(close + 1, path.size());
-    } else {
-        command.program = std::string(path);
-    }
-    command.parameters = std::string(path.substr(end));
+    const FirstToken program = FirstTokenOf(path);
+    command.program = std::string(program.text);
+    command.parameters = std::string(path.substr(program.end));
     command.commandLine = std::string(path);
 }
 
@@ -53,8 +44,8 @@ bool ResolveWithBlanks(std::string_view path, LaunchCommand& command, FileProbe&
     const std::size_t name = separator == std::string_view::npos ? 0 : separator + 1;
     for (std::size_t end = std::min(path.size(), name + 3 * kMaxNameUnits); end >= std::max<std::size_t>(name, 1);
          --end) {
-        if (end < path.size() && !IsBlank(path[end])) continue;
-        if (IsBlank(path[end - 1])) continue;  // a part ends at the first blank of a run
+        if (end < path.size() && !IsPathBlank(path[end])) continue;
+        if (IsPathBlank(path[end - 1])) continue;  // a part ends at the first blank of a run
         if (Utf16Length(path.substr(name, end - name)) > kMaxNameUnits) continue;
         const std::string part(path.substr(0, end));
         switch (files.Look(part)) {
@@ -82,7 +73,7 @@ LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view argumen
     const std::size_t units = Utf16Length(path) + (asTyped ? 0 : 2) + 1 + Utf16Length(arguments) + 1;
     if (units > kMaxCommandLineUnits) {
         std::string_view shown = path;
-        while (!shown.empty() && IsBlank(shown.back())) shown.remove_suffix(1);
+        while (!shown.empty() && IsPathBlank(shown.back())) shown.remove_suffix(1);
         throw error::InvalidCall("Cannot start " + ShownPath(shown) + ": its command line would be " +
                                  std::to_string(units - 1) + " characters long, and Windows takes at most " +
                                  std::to_string(kMaxCommandLineUnits - 1) + ".");

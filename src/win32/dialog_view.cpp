@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "base/dispatch.h"
+#include "base/error_box.h"
 #include "resource.h"
 #include "win32/dialog_controls.h"
 #include "win32/system_error.h"

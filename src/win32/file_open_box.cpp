@@ -68,7 +68,7 @@ bool Win32FileOpenBox::ShowOpen() {
     if (!GetOpenFileNameW(&ofn)) {
         const DWORD code = CommDlgExtendedError();
         if (code == 0) return false;  // cancelled
-        throw RuntimeError(error::kInvalidCall, "The file-open box failed (" + std::to_string(code) + ")");
+        throw error::InvalidCall("The file-open box failed (" + std::to_string(code) + ")");
     }
     fileName_ = Narrow(file.data());
     return true;

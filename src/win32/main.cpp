@@ -6,7 +6,7 @@
 #include <objbase.h>
 
 #include "base/arguments.h"
-#include "base/dispatch.h"
+#include "base/error_box.h"
 #include "setup/setup_dialog.h"
 #include "win32/dialog_view.h"
 #include "win32/display_modes.h"
@@ -18,51 +18,84 @@
 #include "win32/settings_store.h"
 #include "win32/text.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    using namespace zarn;
-    using namespace zarn::win32;
+namespace zarn::win32 {
+namespace {
 
+// COM on this thread for the program's life: the shell may use it to start a game
+// that asks for administrator rights. A failure is not fatal: the shell then
+// reports its own error.
+class ComApartment {
+public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(result_)) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    HRESULT result_;
+};
+
+std::string OwnArguments() { return std::string(ArgumentString(Narrow(GetCommandLineW()))); }
+
+bool StartedByGameRun() { return GetEnvironmentVariableW(Widen(kGameRunMark).c_str(), nullptr, 0) != 0; }
+
+// The program: the platform's services, the setup dialog over them, and the one
+// place where an untrapped error ends in the error box and ends the program.
+class Program {
+public:
+    explicit Program(HINSTANCE instance) : window_(instance) {}
+    int Run();
+
+private:
+    HWND Dialog() const { return window_.hwnd(); }
+    template <typename Handler>
+    void Handle(Handler&& handler) {
+        if (!RunHandler(errorBox_, handler)) window_.Unload();
+    }
+    void OnStart();
+    void OnRun() { Handle([this] { setup_.OnRunClicked(); }); }
+    void OnBrowse() { Handle([this] { setup_.OnBrowseClicked(); }); }
+    // Raised inside the window's own procedures, drawing included.
+    void OnFailed(std::exception_ptr error) {
+        errorBox_.Show(error);
+        window_.Unload();
+    }
+
+    ComApartment com_;
+    Win32MessageBoxes boxes_;
+    Win32SettingsStore settings_;
+    Win32DisplayModes display_;
+    Win32DialogView window_;
+    Win32FileProbe files_;
+    Win32GameLauncher launcher_{[this] { return Dialog(); }};
+    Win32MessagePump pump_{[this] { return Dialog(); }};
+    Win32FileOpenBox fileOpenBox_{[this] { return Dialog(); }};
+    SetupDialog setup_{window_,
+                       SetupServices{GameServices{files_, launcher_, pump_, settings_, display_, boxes_}, fileOpenBox_},
+                       OwnArguments(), StartedByGameRun()};
+    ErrorBox errorBox_{boxes_};
+};
+
+void Program::OnStart() {
+    window_.Create(DialogEvents{[this] { OnRun(); }, [this] { OnBrowse(); }, [this] { return setup_.CanClose(); },
+                                [this](std::exception_ptr error) { OnFailed(error); }});
+    setup_.Load();
+}
+
+int Program::Run() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    // The shell may use COM to start a game that asks for administrator rights.
-    // A failure here is not fatal: the shell then reports its own error.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-
-    Win32MessageBoxes boxes;
-    Win32SettingsStore settings;
-    Win32DisplayModes display;
-    Win32DialogView window(instance);
-    auto dialogWindow = [&window] { return window.hwnd(); };
-    Win32FileProbe files;
-    Win32GameLauncher launcher(dialogWindow);
-    Win32MessagePump pump(dialogWindow);
-    Win32FileOpenBox fileOpenBox(dialogWindow);
-
-    const std::string commandLine = Narrow(GetCommandLineW());
-    const bool startedByGameRun = GetEnvironmentVariableW(Widen(kGameRunMark).c_str(), nullptr, 0) != 0;
-    SetupDialog setup(window, SetupServices{GameServices{files, launcher, pump, settings, display, boxes}, fileOpenBox},
-                      std::string(ArgumentString(commandLine)), startedByGameRun);
-
-    // Every handler runs through here: an untrapped error shows its box and ends the program.
-    ErrorBox errorBox(boxes);
-    auto handle = [&](auto&& handler) {
-        if (!RunHandler(errorBox, handler)) window.Unload();
-    };
-    handle([&] {
-        window.Create(DialogEvents{
-            [&] { handle([&] { setup.OnRunClicked(); }); },
-            [&] { handle([&] { setup.OnBrowseClicked(); }); },
-            [&] { return setup.CanClose(); },
-            // Raised inside the window's own procedures, drawing included.
-            [&](std::exception_ptr error) { handle([&] { std::rethrow_exception(error); }); },
-        });
-        setup.Load();
-    });
-
+    Handle([this] { OnStart(); });
     // Runs until no window is left: after a direct launch, an apply, or a close.
     MSG msg;
-    while (window.Loaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) pump.Dispatch(msg);
-    window.Unload();  // now, while the handlers its procedures call still exist
-    if (SUCCEEDED(com)) CoUninitialize();
-    return errorBox.Shown() ? 1 : setup.ExitCode();
+    while (window_.Loaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) pump_.Dispatch(msg);
+    window_.Unload();  // now, while the handlers its procedures call still exist
+    return errorBox_.Shown() ? 1 : setup_.ExitCode();
 }
+
+}  // namespace
+}  // namespace zarn::win32
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return zarn::win32::Program(instance).Run(); }

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "base/dispatch.h"
+#include "base/error_box.h"
 #include "setup/layout.h"
 #include "win32/gdi.h"
 #include "win32/handles.h"

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "game/launch_command.h"
+#include "base/blanks.h"
 #include "base/errors.h"
 #include "base/wtf8.h"
 
@@ -45,7 +46,7 @@ void Check(bool holds, const char* what) {
     std::abort();
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+using zarn::IsPathBlank;
 bool StartsWith(std::string_view text, std::string_view start) { return text.substr(0, start.size()) == start; }
 bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
@@ -76,8 +77,8 @@ std::string FileEntry(std::string_view line, std::string_view path) {
 // file, a folder, a file with ".exe"), if one is longer than shorterThan.
 std::string LongerNamedPart(std::string_view path, std::size_t shorterThan, const SetOfFiles& files) {
     for (std::size_t end = path.size(); end > shorterThan; --end) {
-        if (end < path.size() && !IsBlank(path[end])) continue;
-        if (IsBlank(path[end - 1])) continue;
+        if (end < path.size() && !IsPathBlank(path[end])) continue;
+        if (IsPathBlank(path[end - 1])) continue;
         if (HoldsSeparator(path.substr(end))) continue;
         const std::string part(path.substr(0, end));
         const auto separator = part.find_last_of("\\/");
@@ -105,8 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             files.existing.insert(FileEntry(lines[i], path));
     }
-    const bool asTyped = !path.empty() && (path.front() == '"' || std::none_of(path.begin(), path.end(), IsBlank));
-    const std::size_t blanks = static_cast<std::size_t>(std::count_if(path.begin(), path.end(), IsBlank));
+    const bool asTyped = !path.empty() && (path.front() == '"' || std::none_of(path.begin(), path.end(), IsPathBlank));
+    const std::size_t blanks = static_cast<std::size_t>(std::count_if(path.begin(), path.end(), IsPathBlank));
     const std::size_t lineUnits = zarn::Utf16Length(path) + (asTyped ? 0 : 2) + 1 + zarn::Utf16Length(arguments);
     const std::string folderRefusal = " is a folder, not a program.";
     zarn::LaunchCommand command;
@@ -169,8 +170,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(part == command.program || files.Named(part) == zarn::Named::FileWithExe,
           ".exe is added only when the part names neither file nor folder");
     const std::string_view rest = path.substr(part.size());
-    Check(rest.empty() || IsBlank(rest.front()), "the part ends at a blank or at the end");
-    Check(!IsBlank(part.back()), "the part does not end in a blank");
+    Check(rest.empty() || IsPathBlank(rest.front()), "the part ends at a blank or at the end");
+    Check(!IsPathBlank(part.back()), "the part does not end in a blank");
     Check(!HoldsSeparator(rest), "no folder follows the program");
     Check(command.commandLine == "\"" + part + "\"" + std::string(rest) + " " + arguments,
           "the rest of the path follows the quoted part unchanged");

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "base/dispatch.h"
+#include "base/error_box.h"
 #include "base/errors.h"
 
 namespace zarn {

@@ -18,7 +18,7 @@ inline RuntimeError UntrappedError(const std::exception_ptr& caught) {
     } catch (const RuntimeError& e) {
         return e;
     } catch (const std::bad_alloc&) {
-        return RuntimeError(7, "Out of memory");
+        return error::OutOfMemory();
     } catch (const std::exception& e) {
         return error::InvalidCall(e.what());
     } catch (...) {
