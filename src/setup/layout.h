@@ -16,9 +16,10 @@ inline constexpr std::string_view kWindowClass = "ZarnResDialog";
 inline constexpr int kClientWidth = 3888;
 inline constexpr int kClientHeight = 2892;
 
-// The window's font, Tahoma 7.8 pt: 13 pixels high at the design's ratio.
+// The fonts, 13 pixels high at the design's ratio: the window's, Tahoma 7.8 pt, and
+// the classic one of the Browse button.
 inline constexpr std::string_view kFontFace = "Tahoma";
-inline constexpr std::string_view kButtonFontFace = "MS Sans Serif";  // the Browse button's own
+inline constexpr std::string_view kClassicFontFace = "MS Sans Serif";
 inline constexpr int kFontPixelHeight = 13;
 
 // Colours as 0x00BBGGRR.
@@ -29,17 +30,19 @@ inline constexpr std::uint32_t kPlatformDefault = 0xFFFFFFFF;
 
 enum class Kind { PictureButton, CommonDialog, TextBox, PictureCheckBox, DropDownList, Label };
 enum class Picture { None, Browse, Run, Check };
+enum class Font { Window, Classic };
 
 struct Control {
     std::string_view name;
     Kind kind;
-    int id;  // the window's control id
+    int id = 0;  // the window's control id
     int left, top, width, height;
-    int tabIndex;           // -1: not in the tab order
-    std::string_view text;  // caption, or the accessible name of a picture button
-    Picture picture;
-    std::uint32_t backColour;
-    std::uint32_t textColour;
+    int tabIndex = -1;           // -1: not in the tab order
+    std::string_view text = "";  // caption, or the accessible name of a picture button
+    Picture picture = Picture::None;
+    Font font = Font::Window;
+    std::uint32_t backColour = kPlatformDefault;
+    std::uint32_t textColour = kPlatformDefault;
 };
 
 namespace id {
@@ -52,25 +55,36 @@ inline constexpr int kGamePathLabel = 105;
 inline constexpr int kBrowseButton = 106;
 }  // namespace id
 
-// In the order the window creates them.
 inline constexpr std::size_t kControlCount = 8;
 inline constexpr std::size_t kWindowControlCount = kControlCount - 1;  // all but the file-open box
 
+// clang-format off
 inline constexpr std::array<Control, kControlCount> kControls{{
-    {"browseButton", Kind::PictureButton, id::kBrowseButton, 2760, 1560, 972, 372, 6, "Browse", Picture::Browse, kWhite,
-     kPlatformDefault},
-    {"fileOpenBox", Kind::CommonDialog, 0, 2280, 1560, 0, 0, -1, "", Picture::None, kPlatformDefault, kPlatformDefault},
-    {"gamePathEdit", Kind::TextBox, id::kGamePathEdit, 120, 1200, 3612, 288, 4, "", Picture::None, kDarkBlue, kWhite},
-    {"skipDialogCheck", Kind::PictureCheckBox, id::kSkipDialogCheck, 120, 2040, 1812, 252, 3, "Don't show me again",
-     Picture::Check, kPlatformDefault, kWhite},
-    {"colourList", Kind::DropDownList, id::kColourList, 120, 600, 3612, 288, 2, "", Picture::None, kDarkBlue, kWhite},
-    {"resolutionList", Kind::DropDownList, id::kResolutionList, 120, 120, 3612, 288, 1, "", Picture::None, kDarkBlue,
-     kWhite},
-    {"runButton", Kind::PictureButton, id::kRunButton, 120, 2400, 3615, 375, 0, "Run Vantreel!", Picture::Run, kSilver,
-     kPlatformDefault},
-    {"gamePathLabel", Kind::Label, id::kGamePathLabel, 120, 960, 1692, 252, 5, "The location of zarnsl.exe",
-     Picture::None, kPlatformDefault, kWhite},
+    {.name = "browseButton", .kind = Kind::PictureButton, .id = id::kBrowseButton,
+     .left = 2760, .top = 1560, .width = 972, .height = 372, .tabIndex = 6,
+     .text = "Browse", .picture = Picture::Browse, .font = Font::Classic, .backColour = kWhite},
+    {.name = "fileOpenBox", .kind = Kind::CommonDialog,
+     .left = 2280, .top = 1560, .width = 0, .height = 0},
+    {.name = "gamePathEdit", .kind = Kind::TextBox, .id = id::kGamePathEdit,
+     .left = 120, .top = 1200, .width = 3612, .height = 288, .tabIndex = 4,
+     .backColour = kDarkBlue, .textColour = kWhite},
+    {.name = "skipDialogCheck", .kind = Kind::PictureCheckBox, .id = id::kSkipDialogCheck,
+     .left = 120, .top = 2040, .width = 1812, .height = 252, .tabIndex = 3,
+     .text = "Don't show me again", .picture = Picture::Check, .textColour = kWhite},
+    {.name = "colourList", .kind = Kind::DropDownList, .id = id::kColourList,
+     .left = 120, .top = 600, .width = 3612, .height = 288, .tabIndex = 2,
+     .backColour = kDarkBlue, .textColour = kWhite},
+    {.name = "resolutionList", .kind = Kind::DropDownList, .id = id::kResolutionList,
+     .left = 120, .top = 120, .width = 3612, .height = 288, .tabIndex = 1,
+     .backColour = kDarkBlue, .textColour = kWhite},
+    {.name = "runButton", .kind = Kind::PictureButton, .id = id::kRunButton,
+     .left = 120, .top = 2400, .width = 3615, .height = 375, .tabIndex = 0,
+     .text = "Run Vantreel!", .picture = Picture::Run, .backColour = kSilver},
+    {.name = "gamePathLabel", .kind = Kind::Label, .id = id::kGamePathLabel,
+     .left = 120, .top = 960, .width = 1692, .height = 252, .tabIndex = 5,
+     .text = "The location of zarnsl.exe", .textColour = kWhite},
 }};
+// clang-format on
 
 // The file-open box of the browse button.
 inline constexpr std::string_view kFileOpenTitle = "Please select the location of zarnsl.exe";

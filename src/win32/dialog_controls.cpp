@@ -61,7 +61,7 @@ void CreateControl(HWND dialog, HINSTANCE instance, const DialogTheme& theme, co
                         dpi.FromTwips(design.top), child.width, child.height, dialog,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
     if (!control) throw SystemError(GetLastError(), "Creating the dialog's controls");
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(theme.FontOf(design.id)), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(theme.FontOf(design)), FALSE);
 }
 
 template <typename Rows, typename ItemData>

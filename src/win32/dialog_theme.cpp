@@ -4,6 +4,7 @@
 #include <string>
 
 #include "resource.h"
+#include "win32/focus_cues.h"
 #include "win32/gdi.h"
 #include "win32/text.h"
 
@@ -52,16 +53,10 @@ std::wstring ListRowText(const DRAWITEMSTRUCT& item) {
 
 }  // namespace
 
-bool ShowsFocusRectangle(const DRAWITEMSTRUCT& item) {
-    if (!(item.itemState & ODS_FOCUS) || (item.itemState & ODS_NOFOCUSRECT)) return false;
-    // The control's own UI state as well: not every system's buttons pass it on as ODS_NOFOCUSRECT.
-    return !(SendMessageW(item.hwndItem, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
-}
-
 DialogTheme::DialogTheme(HINSTANCE instance, Dpi dpi)
     : dpi_(dpi),
       font_(MakeFont(layout::kFontFace, dpi.Scale(layout::kFontPixelHeight))),
-      buttonFont_(MakeFont(layout::kButtonFontFace, dpi.Scale(layout::kFontPixelHeight))),
+      classicFont_(MakeFont(layout::kClassicFontFace, dpi.Scale(layout::kFontPixelHeight))),
       darkBlue_(CreateSolidBrush(Colour(layout::kDarkBlue))),
       background_(LoadPicture(instance, IDB_BACKGROUND)),
       browse_(LoadPicture(instance, IDB_BROWSE)),
@@ -70,8 +65,8 @@ DialogTheme::DialogTheme(HINSTANCE instance, Dpi dpi)
     backgroundBrush_.reset(MakeBackgroundBrush());
 }
 
-HFONT DialogTheme::FontOf(int controlId) const {
-    return controlId == layout::id::kBrowseButton ? buttonFont_.get() : font_.get();
+HFONT DialogTheme::FontOf(const layout::Control& design) const {
+    return design.font == layout::Font::Classic ? classicFont_.get() : font_.get();
 }
 
 HBITMAP DialogTheme::Picture(layout::Picture picture) const {

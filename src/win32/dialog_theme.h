@@ -22,10 +22,6 @@ inline constexpr COLORREF kBlack = RGB(0, 0, 0);
 // A pressed button, or the ticked check box, shows its face this many pixels down and right.
 inline constexpr int kPressedShiftPx = 1;
 
-// Whether an owner-drawn control shows its focus rectangle: it has the focus, and Windows
-// shows keyboard cues (after a mouse start they are hidden until the keyboard is used).
-bool ShowsFocusRectangle(const DRAWITEMSTRUCT& item);
-
 class DialogTheme {
 public:
     // How a picture fills its rectangle: centred at its own size, or widened to span it.
@@ -38,7 +34,7 @@ public:
 
     const Dpi& dpi() const { return dpi_; }
     HFONT Font() const { return font_.get(); }
-    HFONT FontOf(int controlId) const;
+    HFONT FontOf(const layout::Control& design) const;
     HBITMAP Picture(layout::Picture picture) const;
 
     // Width of a text in the window's font, drawn in this window.
@@ -58,7 +54,7 @@ private:
     HBRUSH MakeBackgroundBrush() const;
 
     Dpi dpi_;
-    UniqueGdi<HFONT> font_, buttonFont_;
+    UniqueGdi<HFONT> font_, classicFont_;
     UniqueGdi<HBRUSH> darkBlue_, backgroundBrush_;
     UniqueGdi<HBITMAP> background_, browse_, run_, check_;
 };

@@ -5,6 +5,7 @@
 #include "base/error_box.h"
 #include "resource.h"
 #include "win32/dialog_controls.h"
+#include "win32/focus_cues.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
 
@@ -48,7 +49,7 @@ void Win32DialogView::Create(DialogEvents events) {
                             nullptr, nullptr, instance_, this);
     if (!hwnd_) throw SystemError(GetLastError(), "Creating the dialog");
     CreateControls();
-    InitialiseKeyboardCues();
+    InitialiseKeyboardCues(hwnd_);
 }
 
 void Win32DialogView::RegisterWindowClass() const {
@@ -59,7 +60,7 @@ void Win32DialogView::RegisterWindowClass() const {
     wc.hInstance = instance_;
     wc.hIcon = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON);
     wc.hIconSm = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON);
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = className.c_str();
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
@@ -70,17 +71,6 @@ void Win32DialogView::CreateControls() {
     CreateDialogControls(hwnd_, instance_, *theme_);
     skipDialogCheck_.Attach(Control(layout::id::kSkipDialogCheck), [this](std::exception_ptr e) { Fail(e); });
     lastFocus_ = Control(layout::id::kRunButton);
-}
-
-// A dialog box starts with its focus rectangles hidden when the last input came from the
-// mouse, and shows them once the keyboard is used; this plain window asks for the same, now
-// that its controls exist to take the state on. Users who want cues always shown keep them.
-void Win32DialogView::InitialiseKeyboardCues() {
-    BOOL alwaysUnderline = FALSE, keyboardPreferred = FALSE;
-    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysUnderline, 0);
-    SystemParametersInfoW(SPI_GETKEYBOARDPREF, 0, &keyboardPreferred, 0);
-    if (alwaysUnderline || keyboardPreferred) return;
-    SendMessageW(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
 }
 
 void Win32DialogView::Show() {
@@ -152,7 +142,7 @@ LRESULT Win32DialogView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC: return OnControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
         case WM_MEASUREITEM: OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)); return TRUE;
         case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
-        case WM_UPDATEUISTATE: return OnUpdateUiState(wp, lp);
+        case WM_UPDATEUISTATE: return UpdateUiState(hwnd_, wp, lp);
         case WM_CLOSE: OnClose(); return 0;
         case WM_DESTROY: OnDestroy(); return 0;
     }
@@ -219,19 +209,6 @@ void Win32DialogView::OnDrawItem(const DRAWITEMSTRUCT& item) {
         skipDialogCheck_.Draw(item, *theme_);
     else if (item.CtlType == ODT_BUTTON)
         theme_->DrawPictureButton(item);
-}
-
-// The state changes here and in every control (DefWindowProc passes it down); the owner-drawn
-// controls draw their focus rectangle by it, so they are drawn again when it shows or hides.
-LRESULT Win32DialogView::OnUpdateUiState(WPARAM wp, LPARAM lp) {
-    const LRESULT before = SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0);
-    const LRESULT result = DefWindowProcW(hwnd_, WM_UPDATEUISTATE, wp, lp);
-    if ((SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) ^ before) & UISF_HIDEFOCUS) {
-        for (int id : {layout::id::kRunButton, layout::id::kBrowseButton, layout::id::kSkipDialogCheck,
-                       layout::id::kResolutionList, layout::id::kColourList})
-            InvalidateRect(Control(id), nullptr, FALSE);
-    }
-    return result;
 }
 
 }  // namespace zarn::win32

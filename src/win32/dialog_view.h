@@ -54,7 +54,6 @@ private:
 
     void RegisterWindowClass() const;
     void CreateControls();
-    void InitialiseKeyboardCues();
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
     void Fail(std::exception_ptr error);
 
@@ -67,7 +66,6 @@ private:
     LRESULT OnControlColour(HDC dc, HWND control);
     void OnMeasureItem(MEASUREITEMSTRUCT& item);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
-    LRESULT OnUpdateUiState(WPARAM wp, LPARAM lp);
 
     HINSTANCE instance_;
     DialogEvents events_;

@@ -8,6 +8,7 @@
 
 #include "base/error_box.h"
 #include "setup/layout.h"
+#include "win32/focus_cues.h"
 #include "win32/gdi.h"
 #include "win32/handles.h"
 

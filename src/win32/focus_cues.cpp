@@ -1,0 +1,55 @@
+#include "win32/focus_cues.h"
+
+#include "setup/layout.h"
+
+namespace zarn::win32 {
+
+// A dialog box starts with its focus rectangles hidden when the last input came from the
+// mouse, and shows them once the keyboard is used; this plain window asks for the same, now
+// that its controls exist to take the state on. Users who want cues always shown keep them.
+void InitialiseKeyboardCues(HWND dialog) {
+    BOOL alwaysUnderline = FALSE, keyboardPreferred = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysUnderline, 0);
+    SystemParametersInfoW(SPI_GETKEYBOARDPREF, 0, &keyboardPreferred, 0);
+    if (alwaysUnderline || keyboardPreferred) return;
+    SendMessageW(dialog, WM_UPDATEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+}
+
+// The dialog is told here: IsDialogMessage's documentation promises no such thing.
+void ShowKeyboardCuesFor(HWND dialog, const MSG& msg) {
+    WORD cues = 0;
+    if (msg.message == WM_KEYDOWN) {
+        switch (msg.wParam) {
+            case VK_TAB:
+            case VK_LEFT:
+            case VK_RIGHT:
+            case VK_UP:
+            case VK_DOWN: cues = UISF_HIDEFOCUS; break;
+        }
+    } else if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_MENU) {
+        cues = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+    }
+    if (cues && (msg.hwnd == dialog || IsChild(dialog, msg.hwnd)))
+        SendMessageW(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
+}
+
+// The state changes here and in every control (DefWindowProc passes it down); the owner-drawn
+// controls draw their focus rectangle by it, so they are drawn again when it shows or hides.
+LRESULT UpdateUiState(HWND dialog, WPARAM wp, LPARAM lp) {
+    const LRESULT before = SendMessageW(dialog, WM_QUERYUISTATE, 0, 0);
+    const LRESULT result = DefWindowProcW(dialog, WM_UPDATEUISTATE, wp, lp);
+    if ((SendMessageW(dialog, WM_QUERYUISTATE, 0, 0) ^ before) & UISF_HIDEFOCUS) {
+        for (int id : {layout::id::kRunButton, layout::id::kBrowseButton, layout::id::kSkipDialogCheck,
+                       layout::id::kResolutionList, layout::id::kColourList})
+            InvalidateRect(GetDlgItem(dialog, id), nullptr, FALSE);
+    }
+    return result;
+}
+
+bool ShowsFocusRectangle(const DRAWITEMSTRUCT& item) {
+    if (!(item.itemState & ODS_FOCUS) || (item.itemState & ODS_NOFOCUSRECT)) return false;
+    // The control's own UI state as well: not every system's buttons pass it on as ODS_NOFOCUSRECT.
+    return !(SendMessageW(item.hwndItem, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
+
+}  // namespace zarn::win32
