@@ -7,7 +7,9 @@ namespace zarn {
 namespace {
 
 bool Matches(const DisplayMode& mode, std::int16_t width, std::int16_t height, std::int16_t bits) {
-    // Only the low 16 bits of the depth take part, as a signed value.
+    // Only the low 16 bits of the depth take part, as a signed value: the record that
+    // earlier versions matched against holds no more of it, so modes match as they
+    // always did with the stored settings.
     const auto modeBits = static_cast<std::int16_t>(static_cast<std::uint16_t>(mode.bitsPerPel & 0xFFFFu));
     return mode.width == width && mode.height == height && modeBits == bits;
 }

@@ -45,6 +45,8 @@ void WaitForEnd(GameProcess& game, MessagePump& pump) {
 std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLauncher& launcher) {
     StartResult result = launcher.StartSuspended(command);
     if (!result.process && result.error == StartError::ElevationRequired) {
+        // No self check here: the shell starts the game running, and it cannot be ZarnRes,
+        // whose manifest never asks for administrator rights.
         result = launcher.StartThroughShell(command);
         if (!result.process) throw StartFailure(command, result);
         return std::move(result.process);

@@ -19,7 +19,8 @@ const auto& SelectedRow(const Rows& rows, int index) {
 
 void SetupDialog::Load() {
     if (startedByGameRun_)
-        throw error::InvalidCall("ZarnRes was started by the game it is waiting for, so it does not start the game again.");
+        throw error::InvalidCall(
+            "ZarnRes was started by the game it is waiting for, so it does not start the game again.");
     SettingsStore& settings = services_.game.settings;
     view_.Show();
     view_.SetResolutionRow(0);
@@ -71,7 +72,8 @@ void SetupDialog::OnBrowseClicked() {
 // The game at its default location wins; a game installed elsewhere is found
 // through the path the user chose in the dialog.
 std::string_view SetupDialog::DirectLaunchPath(std::string_view storedPath) const {
-    if (storedPath.empty() || services_.game.files.Look(std::string(kDefaultGamePath)) == Named::File) return kDefaultGamePath;
+    if (storedPath.empty() || services_.game.files.Look(std::string(kDefaultGamePath)) == Named::File)
+        return kDefaultGamePath;
     return storedPath;
 }
 

@@ -78,7 +78,8 @@ void FillLists(HWND dialog, const DialogTheme& theme) {
         SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), theme.ListRowHeight());
         SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, 0, theme.ListRowHeight());
     }
-    AddRows(GetDlgItem(dialog, layout::id::kResolutionList), kResolutionRows, [](const auto& row) { return row.width; });
+    AddRows(GetDlgItem(dialog, layout::id::kResolutionList), kResolutionRows,
+            [](const auto& row) { return row.width; });
     AddRows(GetDlgItem(dialog, layout::id::kColourList), kColourRows, [](const auto& row) { return row.bitsPerPixel; });
 }
 

@@ -18,8 +18,8 @@ std::vector<ULONG_PTR> ProcessIdsOf(HANDLE job) {
         const std::size_t bytes = offsetof(JOBOBJECT_BASIC_PROCESS_ID_LIST, ProcessIdList) + room * sizeof(ULONG_PTR);
         std::vector<ULONG_PTR> buffer(bytes / sizeof(ULONG_PTR) + 1);
         auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(buffer.data());
-        const bool ok = QueryInformationJobObject(job, JobObjectBasicProcessIdList, list, static_cast<DWORD>(bytes),
-                                                  nullptr);
+        const bool ok =
+            QueryInformationJobObject(job, JobObjectBasicProcessIdList, list, static_cast<DWORD>(bytes), nullptr);
         if (!ok && GetLastError() != ERROR_MORE_DATA) throw SystemError(GetLastError(), "Watching the game");
         const std::size_t listed = std::min<std::size_t>(list->NumberOfProcessIdsInList, room);
         if (ok && listed >= list->NumberOfAssignedProcesses)
@@ -50,8 +50,7 @@ std::unique_ptr<GameJob> MakeJob() {
     if (!job || !port) return nullptr;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_BREAKAWAY_OK;
-    if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits)))
-        return nullptr;
+    if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits))) return nullptr;
     JOBOBJECT_ASSOCIATE_COMPLETION_PORT link{};
     link.CompletionKey = job.get();
     link.CompletionPort = port.get();

@@ -55,8 +55,12 @@ private:
         if (!RunHandler(errorBox_, handler)) window_.Unload();
     }
     void OnStart();
-    void OnRun() { Handle([this] { setup_.OnRunClicked(); }); }
-    void OnBrowse() { Handle([this] { setup_.OnBrowseClicked(); }); }
+    void OnRun() {
+        Handle([this] { setup_.OnRunClicked(); });
+    }
+    void OnBrowse() {
+        Handle([this] { setup_.OnBrowseClicked(); });
+    }
     // Raised inside the window's own procedures, drawing included.
     void OnFailed(std::exception_ptr error) {
         errorBox_.Show(error);

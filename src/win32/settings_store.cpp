@@ -19,7 +19,8 @@ std::wstring KeyPath(std::string_view application, std::string_view section) {
 
 }  // namespace
 
-std::string Win32SettingsStore::GetSetting(std::string_view application, std::string_view section, std::string_view key) {
+std::string Win32SettingsStore::GetSetting(std::string_view application, std::string_view section,
+                                           std::string_view key) {
     HKEY raw = nullptr;
     LONG rc = RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, KEY_QUERY_VALUE, &raw);
     if (rc == ERROR_FILE_NOT_FOUND) return "";
@@ -47,7 +48,7 @@ std::string Win32SettingsStore::GetSetting(std::string_view application, std::st
 }
 
 void Win32SettingsStore::SaveSetting(std::string_view application, std::string_view section, std::string_view key,
-                                   std::string_view value) {
+                                     std::string_view value) {
     HKEY raw = nullptr;
     LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
                               nullptr, &raw, nullptr);

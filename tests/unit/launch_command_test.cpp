@@ -44,8 +44,9 @@ TEST_F(CommandFromPath, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
     EXPECT_EQ(Build("C:\\zarnsl.exe").directory, "C:\\");
     EXPECT_EQ(Build("games/zarnsl.exe").directory, "games");
     // Each is looked up once, as a whole, only to refuse a folder.
-    EXPECT_EQ(files.asked, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe", "C:\\Program Files\\V\\zarnsl.exe",
-                                                     "zarnsl", "C:\\zarnsl.exe", "games/zarnsl.exe"}));
+    EXPECT_EQ(files.asked,
+              (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe", "C:\\Program Files\\V\\zarnsl.exe",
+                                        "zarnsl", "C:\\zarnsl.exe", "games/zarnsl.exe"}));
 }
 
 TEST_F(CommandFromPath, APathWithABlankRunsTheLongestExistingPartFollowedByNoFolder) {

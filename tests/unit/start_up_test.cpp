@@ -68,7 +68,8 @@ TEST_F(StartUp, DirectLaunchWithoutArgumentsKeepsTheTrailingBlank) {
 TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) {
     const std::string defaultPath = "C:\\Colvane\\Vantreel\\zarnsl.exe";
     const std::string stored = "D:\\My Games\\zarnsl.exe";
-    settings.values = {{"ShowRes", "11"}, {"ZarnPath", stored}, {"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
+    settings.values = {
+        {"ShowRes", "11"}, {"ZarnPath", stored}, {"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
 
     // A file at the default path wins over the stored path.
     files.existing = {defaultPath, stored};
@@ -100,9 +101,12 @@ TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) 
 // A hand-made value with a NUL in it reads as every C-string reader sees it: the
 // text before the NUL. The player's arguments still reach the game.
 TEST_F(StartUp, EverySettingEndsAtItsFirstNul) {
-    using namespace std::string_literals;
-    settings.values = {{"ShowRes", "11\0x"s}, {"ZarnPath", "D:\\zarnsl.exe\0 -junk"s}, {"ScreenX", "1024\0" "0"s},
-                       {"ScreenY", "768\0" "1"s}, {"BitRes", "16\0" "32"s}};
+    const auto nul = [](std::string value, const char* after) { return value + '\0' + after; };
+    settings.values = {{"ShowRes", nul("11", "x")},
+                       {"ZarnPath", nul("D:\\zarnsl.exe", " -junk")},
+                       {"ScreenX", nul("1024", "0")},
+                       {"ScreenY", nul("768", "1")},
+                       {"BitRes", nul("16", "32")}};
     files.existing = {"D:\\zarnsl.exe"};
     Load("-window");
     EXPECT_EQ(view.pathText, "D:\\zarnsl.exe");
