@@ -6,16 +6,14 @@
 namespace zarn {
 namespace {
 
-struct BrowseClicked : ::testing::Test, fake::GameWorld {
-    fake::View view{log};
-    fake::OpenBox openBox;
-    SetupDialog setup{view, SetupServices{services, openBox}, ""};
+struct BrowseClicked : ::testing::Test, fake::SetupWorld {
+    SetupDialog setup = Dialog();
 };
 
 TEST_F(BrowseClicked, FillsThePathBoxAndStoresNothing) {
-    openBox.answers = {"C:\\Colvane\\Vantreel\\zarnsl.exe", "D:\\zarnsl.exe"};
+    openBox.answers = {fake::kGame, "D:\\zarnsl.exe"};
     setup.OnBrowseClicked();
-    EXPECT_EQ(view.pathText, "C:\\Colvane\\Vantreel\\zarnsl.exe");
+    EXPECT_EQ(view.pathText, fake::kGame);
     setup.OnBrowseClicked();
     EXPECT_EQ(view.pathText, "D:\\zarnsl.exe");
     EXPECT_TRUE(log.empty());

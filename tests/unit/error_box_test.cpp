@@ -10,6 +10,7 @@
 
 #include "base/error_box.h"
 #include "base/errors.h"
+#include "fakes.h"
 
 namespace zarn {
 namespace {
@@ -41,7 +42,7 @@ TEST(ErrorBox, DeepPathsBreakAfterAFolderSoTheBoxStaysNarrow) {
 TEST(ErrorBox, ControlCharactersInAPathShowAsReplacementsAndTheDescriptionStaysWhole) {
     const std::string path("C:\\a\0b\nc\x7F.exe", 13);
     const std::string shown = ShownPath(path);
-    EXPECT_EQ(shown, "C:\\a\xEF\xBF\xBD" "b\xEF\xBF\xBD" "c\xEF\xBF\xBD.exe");
+    EXPECT_EQ(shown, "C:\\a\uFFFDb\uFFFDc\uFFFD.exe");
     EXPECT_EQ(error::InvalidCall(path + " is a folder").description(), path + " is a folder");
 
     // Bidirectional controls would turn the path and the box's own words around; the
@@ -80,18 +81,6 @@ TEST(ErrorBox, AnOverlongPathKeepsWholeCharactersAroundAnEllipsisOnShortLines) {
     EXPECT_LE(longest, kShownPathLine);
 }
 
-// Boxes that can run something while one of them is up, as a repaint behind a real box would.
-struct Boxes : MessageBoxes {
-    std::vector<std::string> shown;
-    std::vector<BoxStyle> styles;
-    std::function<void()> whileUp;
-    void Show(const std::string& text, BoxStyle style) override {
-        shown.push_back(text);
-        styles.push_back(style);
-        if (auto run = std::exchange(whileUp, nullptr)) run();
-    }
-};
-
 // A window procedure's body through the boundary, with the program's error box as its sink.
 long Procedure(ErrorBox& box, const std::function<long()>& body) {
     return CatchAtBoundary(-1L, body, [&](std::exception_ptr error) { box.Show(error); });
@@ -107,7 +96,8 @@ RuntimeError Caught(Thrown thrown) {
 }
 
 TEST(UntrappedErrors, AWindowProcedureAnswersItsFallbackAndOnlyTheFirstErrorShows) {
-    Boxes boxes;
+    fake::Log log;
+    fake::Boxes boxes(log);
     ErrorBox box(boxes);
     EXPECT_EQ(Procedure(box, [] { return 7L; }), 7);
     EXPECT_FALSE(box.Shown());
@@ -118,8 +108,8 @@ TEST(UntrappedErrors, AWindowProcedureAnswersItsFallbackAndOnlyTheFirstErrorShow
     EXPECT_EQ(behindTheBox, -1);
     EXPECT_TRUE(box.Shown());
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0], "Run-time error '53':\n\nFile not found");
-    EXPECT_EQ(boxes.styles[0], BoxStyle::Critical);
+    EXPECT_EQ(boxes.shown[0].text, "Run-time error '53':\n\nFile not found");
+    EXPECT_EQ(boxes.shown[0].style, BoxStyle::Critical);
 
     // A handler that fails later still ends the program, without a second box.
     EXPECT_TRUE(RunHandler(box, [] {}));
@@ -134,10 +124,11 @@ TEST(UntrappedErrors, WhateverIsThrownBecomesARunTimeError) {
     EXPECT_EQ(ErrorBoxText(Caught(std::bad_alloc())), "Run-time error '7':\n\nOut of memory");
     EXPECT_EQ(ErrorBoxText(Caught(42)), "Run-time error '5':\n\nInvalid procedure call or argument");
 
-    Boxes boxes;
+    fake::Log log;
+    fake::Boxes boxes(log);
     ErrorBox box(boxes);
     EXPECT_FALSE(RunHandler(box, [] { throw 42; }));
-    EXPECT_EQ(boxes.shown, std::vector<std::string>{"Run-time error '5':\n\nInvalid procedure call or argument"});
+    EXPECT_EQ(log, fake::Log{"box Run-time error '5':\n\nInvalid procedure call or argument"});
 }
 
 TEST(UntrappedErrors, AReportThatFailsItselfStaysInsideTheBoundary) {

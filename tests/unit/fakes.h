@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/errors.h"
@@ -21,10 +22,25 @@
 #include "model/settings_store.h"
 #include "setup/dialog_view.h"
 #include "setup/file_open_box.h"
+#include "setup/setup_dialog.h"
 
 namespace zarn::fake {
 
 using Log = std::vector<std::string>;
+
+// Where the direct launch finds the game, written once for the tests.
+inline const std::string kGame = "C:\\Colvane\\Vantreel\\zarnsl.exe";
+
+// The run-time error a call raises; number 0 when it raises none.
+template <typename Call>
+RuntimeError ErrorOf(Call&& call) {
+    try {
+        std::forward<Call>(call)();
+    } catch (const RuntimeError& e) {
+        return e;
+    }
+    return RuntimeError(0, "no error");
+}
 
 class Settings : public SettingsStore {
 public:
@@ -57,9 +73,11 @@ public:
         BoxStyle style;
     };
     std::vector<Box> shown;
+    std::function<void()> whileUp;  // runs once while the next box is up, as a repaint behind it would
     void Show(const std::string& text, BoxStyle style) override {
         log_.push_back("box " + text);
         shown.push_back({text, style});
+        if (auto run = std::exchange(whileUp, nullptr)) run();
     }
 
 private:
@@ -240,6 +258,15 @@ struct GameWorld {
     Files files;
     Launcher launcher{log};
     GameServices services{files, launcher, pump, settings, display, boxes};
+};
+
+// The setup dialog's window and file-open box beside everything a game run talks to.
+struct SetupWorld : GameWorld {
+    View view{log};
+    OpenBox openBox;
+    SetupDialog Dialog(std::string arguments = "", bool startedByGameRun = false) {
+        return SetupDialog(view, SetupServices{services, openBox}, std::move(arguments), startedByGameRun);
+    }
 };
 
 }  // namespace zarn::fake

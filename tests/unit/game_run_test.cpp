@@ -8,7 +8,7 @@
 namespace zarn {
 namespace {
 
-constexpr std::string_view kGame = "C:\\Colvane\\Vantreel\\zarnsl.exe";
+using fake::kGame;
 
 struct GameRun : ::testing::Test, fake::GameWorld {
     GameRun() {
@@ -16,13 +16,8 @@ struct GameRun : ::testing::Test, fake::GameWorld {
         display.modes = {{800, 600, 16, 60}, {1024, 768, 16, 60}};
     }
 
-    RuntimeError ErrorOfRun(std::string_view path = kGame) {
-        try {
-            RunGameThenSwitchMode(path, "-x", services);
-        } catch (const RuntimeError& e) {
-            return e;
-        }
-        return RuntimeError(0, "no error");
+    RuntimeError ErrorOfRun() {
+        return fake::ErrorOf([&] { RunGameThenSwitchMode(kGame, "-x", services); });
     }
 };
 
@@ -32,7 +27,7 @@ struct GameRun : ::testing::Test, fake::GameWorld {
 TEST_F(GameRun, WaitsForTheGameThenReadsTheSettingsAndSwitches) {
     launcher.passesUntilEnd = 2;
     EXPECT_TRUE(RunGameThenSwitchMode(kGame, "-x", services));
-    EXPECT_EQ(log.front(), "start C:\\Colvane\\Vantreel\\zarnsl.exe -x");
+    EXPECT_EQ(log.front(), "start " + kGame + " -x");
     EXPECT_EQ(log[1], "resume");
     const auto close = std::find(log.begin(), log.end(), "close");
     ASSERT_NE(close, log.end());
@@ -70,9 +65,9 @@ TEST_F(GameRun, OnlyAMissingFileOrFolderIsFileNotFound) {
     launcher.failWith = StartError::Other;  // e.g. not a valid application
     const RuntimeError e = ErrorOfRun();
     EXPECT_EQ(e.number(), 5);
-    EXPECT_EQ(e.description(), "Cannot start C:\\Colvane\\Vantreel\\zarnsl.exe: The system's reason.");
+    EXPECT_EQ(e.description(), "Cannot start " + kGame + ": The system's reason.");
     launcher.failWithText = "%1 is not a valid Win32 application.";
-    EXPECT_EQ(ErrorOfRun().description(), "C:\\Colvane\\Vantreel\\zarnsl.exe is not a valid Win32 application.");
+    EXPECT_EQ(ErrorOfRun().description(), kGame + " is not a valid Win32 application.");
     // Nothing after a failed start: no wait, no setting read, no switch.
     EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.rfind("start", 0) != 0; }), 0);
 }
@@ -90,7 +85,7 @@ TEST_F(GameRun, AGameAskingForAdministratorRightsIsStartedThroughTheShellAndWatc
     launcher.shellFailsWith = StartError::Other;  // the user declined
     const RuntimeError e = ErrorOfRun();
     EXPECT_EQ(e.number(), 5);
-    EXPECT_EQ(e.description(), "Cannot start C:\\Colvane\\Vantreel\\zarnsl.exe: The system's reason.");
+    EXPECT_EQ(e.description(), "Cannot start " + kGame + ": The system's reason.");
     EXPECT_TRUE(display.applied.size() == 1);  // only the first run switched
 }
 
@@ -99,7 +94,7 @@ TEST_F(GameRun, NeverLetsItselfRun) {
     const RuntimeError e = ErrorOfRun();
     EXPECT_EQ(e.number(), 5);
     EXPECT_NE(e.description().find("ZarnRes itself"), std::string::npos);
-    EXPECT_EQ(log, (fake::Log{"start C:\\Colvane\\Vantreel\\zarnsl.exe -x", "discard", "close"}));
+    EXPECT_EQ(log, (fake::Log{"start " + kGame + " -x", "discard", "close"}));
 }
 
 TEST_F(GameRun, MissingWidthIsATypeMismatchAfterTheGameEnded) {

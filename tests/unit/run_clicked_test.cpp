@@ -8,9 +8,9 @@
 namespace zarn {
 namespace {
 
-struct RunClicked : ::testing::Test, fake::GameWorld {
-    fake::View view{log};
-    fake::OpenBox openBox;
+using fake::kGame;
+
+struct RunClicked : ::testing::Test, fake::SetupWorld {
     std::string arguments;
 
     RunClicked() {
@@ -27,26 +27,21 @@ struct RunClicked : ::testing::Test, fake::GameWorld {
 
     // Clicks Run; the number of the error that ended the click, or 0.
     int Click(SetupDialog& setup) {
-        try {
-            setup.OnRunClicked();
-        } catch (const RuntimeError& e) {
-            return e.number();
-        }
-        return 0;
+        return fake::ErrorOf([&] { setup.OnRunClicked(); }).number();
     }
     int Click() {
-        SetupDialog setup(view, SetupServices{services, openBox}, arguments);
+        SetupDialog setup = Dialog(arguments);
         return Click(setup);
     }
 };
 
 TEST_F(RunClicked, StoresFiveSettingsInOrderThenRunsThenUnloads) {
-    Choose(3, 3, true, "C:\\Colvane\\Vantreel\\zarnsl.exe");
+    Choose(3, 3, true, kGame);
     EXPECT_EQ(Click(), 0);
     const fake::Log saves(log.begin(), log.begin() + 5);
     EXPECT_EQ(saves, (fake::Log{"save ShowRes=11", "save ScreenX=1152", "save ScreenY=864", "save BitRes=16",
-                                "save ZarnPath=C:\\Colvane\\Vantreel\\zarnsl.exe"}));
-    EXPECT_EQ(launcher.started, (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe "}));
+                                "save ZarnPath=" + kGame}));
+    EXPECT_EQ(launcher.started, (std::vector<std::string>{kGame + " "}));
     EXPECT_EQ(display.applied.at(0).width, 1152);  // the mode just stored
     EXPECT_EQ(log.back(), "unload");
 }
@@ -66,7 +61,7 @@ TEST_F(RunClicked, APathWithABlankRunsQuotedAndIsStoredAsTyped) {
     files.existing = {"C:\\Program Files\\Vantreel\\zarnsl.exe"};
     arguments = "-x";
     Choose(2, 3, true, "C:\\Program Files\\Vantreel\\zarnsl.exe");
-    SetupDialog setup(view, SetupServices{services, openBox}, arguments);
+    SetupDialog setup = Dialog(arguments);
     EXPECT_EQ(Click(setup), 0);
     EXPECT_EQ(launcher.started, (std::vector<std::string>{"\"C:\\Program Files\\Vantreel\\zarnsl.exe\" -x"}));
     EXPECT_EQ(settings.values["ZarnPath"], "C:\\Program Files\\Vantreel\\zarnsl.exe");
@@ -107,7 +102,7 @@ TEST_F(RunClicked, WithoutASelectedRowIsAnErrorBeforeAnythingIsWritten) {
 
 TEST_F(RunClicked, ButtonsAndCloseAreHeldDuringAGameRun) {
     Choose(2, 3, true, "C:\\g\\zarnsl.exe");
-    SetupDialog setup(view, SetupServices{services, openBox}, "");
+    SetupDialog setup = Dialog();
     launcher.passesUntilEnd = 1;
     bool closeAllowedDuringRun = true;
     openBox.answers = {"C:\\other\\zarnsl.exe"};
@@ -127,7 +122,7 @@ TEST_F(RunClicked, ButtonsAndCloseAreHeldDuringAGameRun) {
 
 TEST_F(RunClicked, AGameRunWithoutASwitchEndsWithExitCodeTwo) {
     Choose(2, 4, true, "C:\\g\\zarnsl.exe");  // 24 bits: no such mode
-    SetupDialog setup(view, SetupServices{services, openBox}, "");
+    SetupDialog setup = Dialog();
     EXPECT_EQ(Click(setup), 0);
     EXPECT_EQ(launcher.started.size(), 1u);
     EXPECT_EQ(setup.ExitCode(), 2);

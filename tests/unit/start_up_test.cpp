@@ -8,18 +8,15 @@
 namespace zarn {
 namespace {
 
-struct StartUp : ::testing::Test, fake::GameWorld {
-    fake::View view{log};
-    fake::OpenBox openBox;
+using fake::kGame;
 
+struct StartUp : ::testing::Test, fake::SetupWorld {
     StartUp() { display.modes = {{1024, 768, 16, 60}}; }
 
-    // Runs the start-up; a direct launch without stored settings ends in its error.
-    void Load(std::string_view arguments) {
-        SetupDialog setup(view, SetupServices{services, openBox}, std::string(arguments));
-        try {
-            setup.Load();
-        } catch (const RuntimeError&) {}
+    // Runs the start-up; the error that ended it, if any (a direct launch without stored settings).
+    RuntimeError Load(std::string arguments, bool startedByGameRun = false) {
+        SetupDialog setup = Dialog(std::move(arguments), startedByGameRun);
+        return fake::ErrorOf([&] { setup.Load(); });
     }
     bool LaunchedDirectly() const { return !launcher.started.empty(); }
     std::vector<std::string> Started() const { return launcher.started; }
@@ -49,32 +46,30 @@ TEST_F(StartUp, ShowResElevenLaunchesTheDefaultGameWithTheArgumentsAfterClosing)
     settings.values["ShowRes"] = "11";
     settings.values.insert({{"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}});
     Load("-window -skip intro");
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe -window -skip intro"}));
+    EXPECT_EQ(Started(), (std::vector<std::string>{kGame + " -window -skip intro"}));
     EXPECT_EQ(view.skipDialog, true);
     // The dialog is gone before the game starts.
     const auto unload = std::find(log.begin(), log.end(), "unload");
-    EXPECT_LT(
-        unload - log.begin(),
-        std::find(log.begin(), log.end(), "start C:\\Colvane\\Vantreel\\zarnsl.exe -window -skip intro") - log.begin());
+    EXPECT_LT(unload - log.begin(),
+              std::find(log.begin(), log.end(), "start " + kGame + " -window -skip intro") - log.begin());
     EXPECT_EQ(boxes.shown.back().text, "The display settings change was successful");
 }
 
 TEST_F(StartUp, DirectLaunchWithoutArgumentsKeepsTheTrailingBlank) {
     settings.values["ShowRes"] = "11";
     Load("");
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe "}));
+    EXPECT_EQ(Started(), (std::vector<std::string>{kGame + " "}));
 }
 
 TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) {
-    const std::string defaultPath = "C:\\Colvane\\Vantreel\\zarnsl.exe";
     const std::string stored = "D:\\My Games\\zarnsl.exe";
     settings.values = {
         {"ShowRes", "11"}, {"ZarnPath", stored}, {"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
 
     // A file at the default path wins over the stored path.
-    files.existing = {defaultPath, stored};
+    files.existing = {kGame, stored};
     Load("-x");
-    EXPECT_EQ(Started(), (std::vector<std::string>{defaultPath + " -x"}));
+    EXPECT_EQ(Started(), (std::vector<std::string>{kGame + " -x"}));
 
     // No file there: the stored path, with its blank, is resolved like a typed one;
     // the arguments and the checks are the same.
@@ -88,13 +83,7 @@ TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) 
     // Neither names a program: "File not found", and nothing runs.
     files.existing = {"D:\\My.exe"};
     launcher.started.clear();
-    SetupDialog setup(view, SetupServices{services, openBox}, "-x");
-    try {
-        setup.Load();
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 53);
-    }
+    EXPECT_EQ(Load("-x").number(), 53);
     EXPECT_TRUE(Started().empty());
 }
 
@@ -121,15 +110,10 @@ TEST_F(StartUp, EverySettingEndsAtItsFirstNul) {
 // and over: a ZarnRes started by a game run refuses before anything else.
 TEST_F(StartUp, AZarnResStartedByAGameRunStartsNothing) {
     settings.values = {{"ShowRes", "11"}, {"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
-    SetupDialog setup(view, SetupServices{services, openBox}, "-again", true);
-    try {
-        setup.Load();
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 5);
-        EXPECT_EQ(e.description(),
-                  "ZarnRes was started by the game it is waiting for, so it does not start the game again.");
-    }
+    const RuntimeError e = Load("-again", true);
+    EXPECT_EQ(e.number(), 5);
+    EXPECT_EQ(e.description(),
+              "ZarnRes was started by the game it is waiting for, so it does not start the game again.");
     EXPECT_TRUE(log.empty());  // nothing shown, read or started
 }
 
@@ -150,7 +134,7 @@ TEST_F(StartUp, SwitchAfterTheFirstCharacterKeepsTheDialogWithBoxClear) {
 TEST_F(StartUp, SwitchAtTheVeryStartDoesNotForceTheDialog) {
     settings.values["ShowRes"] = "11";
     Load("/res");
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe /res"}));
+    EXPECT_EQ(Started(), (std::vector<std::string>{kGame + " /res"}));
 }
 
 TEST_F(StartUp, SwitchFirstAndAgainLaterCountsAsFirst) {
@@ -162,7 +146,7 @@ TEST_F(StartUp, SwitchFirstAndAgainLaterCountsAsFirst) {
 TEST_F(StartUp, SwitchInCapitalsIsNotTheSwitch) {
     settings.values["ShowRes"] = "11";
     Load("-w /RES");
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\Colvane\\Vantreel\\zarnsl.exe -w /RES"}));
+    EXPECT_EQ(Started(), (std::vector<std::string>{kGame + " -w /RES"}));
 }
 
 TEST_F(StartUp, OnlyExactlyElevenSkipsTheDialog) {

@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "base/errors.h"
 #include "base/numbers.h"
+#include "fakes.h"
 
 namespace zarn {
 namespace {
 
 int ErrorNumberOf(std::string_view text) {
-    try {
-        ToInteger16(text);
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
+    return fake::ErrorOf([&] { ToInteger16(text); }).number();
 }
 
 TEST(ToInteger16, ConvertsWholeNumbersInRange) {
