@@ -9,7 +9,9 @@
 #     (barewindow.exe), both started and timed by waitwindow.exe inside the
 #     prefix, so that neither Wine's start-up of a watcher nor bash counts;
 #   - the launch overhead: from start to the game's first line, zarnres.exe
-#     (direct launch) beside spinwait.exe, which starts the game at once;
+#     (direct launch) as a ratio to barelauncher.exe, which shows a bare window
+#     and then starts the game (the least a launcher that shows its dialog first
+#     does), with spinwait.exe, which starts the game at once, beside them;
 #   - the time from the game's end to the desktop being back in the chosen mode.
 #   bench/run.sh [build-dir]       (default as for tests/wine/run-all.sh)
 # CPU is read from /proc/<pid>/stat of the Wine process: under Wine,
@@ -29,9 +31,10 @@ exe="$build/zarnres.exe"
 spin=$(zw_tool spinwait.exe) || { echo "spinwait.exe not built"; exit 1; }
 probe=$(zw_tool waitwindow.exe) || { echo "waitwindow.exe not built"; exit 1; }
 bare=$(zw_tool barewindow.exe) || { echo "barewindow.exe not built"; exit 1; }
+barelauncher=$(zw_tool barelauncher.exe) || { echo "barelauncher.exe not built"; exit 1; }
 game_seconds=5
 runs=3
-fine_runs=5
+fine_runs=9
 ticks=$(getconf CLK_TCK)
 
 trap zw_cleanup EXIT
@@ -45,6 +48,7 @@ zw_install_zarnres || exit 1
 zw_install "$spin" 'C:\ZarnRes\spinwait.exe'
 zw_install "$probe" 'C:\ZarnRes\waitwindow.exe'
 zw_install "$bare" 'C:\ZarnRes\barewindow.exe'
+zw_install "$barelauncher" 'C:\ZarnRes\barelauncher.exe'
 export ZARNSL_LOG='C:\zw\game.log'
 game_log=$(zw_unix "$ZARNSL_LOG")
 
@@ -196,14 +200,18 @@ launch_ms() {
         { echo "no timing: probe '$(tr '\r\n' '  ' <"$run_out")', game '$begun'" >&2; return 1; }
     awk -v t=$((begun - started)) 'BEGIN { printf "%.1f", t / 10000 }'
 }
-zr_ms=() spin_ms=()
+zr_ms=() bare_ms=() spin_ms=()
 for i in $(seq 1 $fine_runs); do
-    ms=$(launch_ms 'C:\ZarnRes\spinwait.exe') || exit 1
-    spin_ms+=("$ms")
+    ms=$(launch_ms 'C:\ZarnRes\barelauncher.exe') || exit 1
+    bare_ms+=("$ms")
     ms=$(launch_ms "$ZW_ZARNRES" box) || exit 1
     zr_ms+=("$ms")
+    ms=$(launch_ms 'C:\ZarnRes\spinwait.exe') || exit 1
+    spin_ms+=("$ms")
 done
-compare "zarnres.exe (direct launch)" "${zr_ms[*]}" "spinwait.exe (starts at once)" "${spin_ms[*]}"
+compare "zarnres.exe (direct launch)" "${zr_ms[*]}" "barelauncher.exe (window, game)" "${bare_ms[*]}"
+printf '%-31s %s ms  (runs: %s; starts at once, shows no window)\n' "spinwait.exe:" \
+    "$(printf '%s\n' "${spin_ms[@]}" | median)" "${spin_ms[*]}"
 unset ZARNSL_START_LOG
 
 echo
