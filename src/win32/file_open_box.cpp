@@ -6,6 +6,7 @@
 
 #include "base/errors.h"
 #include "setup/layout.h"
+#include "win32/system_library.h"
 #include "win32/text.h"
 
 namespace zarn::win32 {
@@ -65,8 +66,10 @@ bool Win32FileOpenBox::ShowOpen() {
     ofn.lpstrInitialDir = initialFolder.c_str();
     ofn.lpstrTitle = title.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&ofn)) {
-        const DWORD code = CommDlgExtendedError();
+    const auto getOpenFileName = SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    const auto extendedError = SystemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    if (!getOpenFileName(&ofn)) {
+        const DWORD code = extendedError();
         if (code == 0) return false;  // cancelled
         throw error::InvalidCall("The file-open box failed (" + std::to_string(code) + ")");
     }

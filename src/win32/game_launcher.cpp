@@ -10,6 +10,7 @@
 #include "win32/game_process.h"
 #include "win32/handles.h"
 #include "win32/system_error.h"
+#include "win32/system_library.h"
 #include "win32/text.h"
 
 namespace zarn::win32 {
@@ -104,7 +105,10 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
     info.lpParameters = wide.parameters.c_str();
     info.lpDirectory = OrNull(wide.folder);
     info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&info)) return Failure(GetLastError());
+    // COM first, on this thread, as the shell asks of its callers; it stays until the program ends.
+    if (!com_) com_.emplace();
+    if (!SystemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW")(&info))
+        return Failure(GetLastError());
     StartResult result;
     if (info.hProcess) {
         result.process = std::make_unique<Win32GameProcess>(UniqueHandle(info.hProcess), UniqueHandle(), nullptr);

@@ -6,8 +6,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "game/game_launcher.h"
+#include "win32/com_apartment.h"
 
 namespace zarn::win32 {
 
@@ -21,6 +23,7 @@ public:
 
 private:
     std::function<HWND()> owner_;
+    std::optional<ComApartment> com_;
 };
 
 }  // namespace zarn::win32

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "base/arguments.h"
 #include "base/error_box.h"
@@ -16,26 +15,11 @@
 #include "win32/message_boxes.h"
 #include "win32/message_pump.h"
 #include "win32/settings_store.h"
+#include "win32/system_library.h"
 #include "win32/text.h"
 
 namespace zarn::win32 {
 namespace {
-
-// COM on this thread for the program's life: the shell may use it to start a game
-// that asks for administrator rights. A failure is not fatal: the shell then
-// reports its own error.
-class ComApartment {
-public:
-    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT result_;
-};
 
 std::string OwnArguments() { return std::string(ArgumentString(Narrow(GetCommandLineW()))); }
 
@@ -67,7 +51,6 @@ private:
         window_.Unload();
     }
 
-    ComApartment com_;
     Win32MessageBoxes boxes_;
     Win32SettingsStore settings_;
     Win32DisplayModes display_;
@@ -102,4 +85,7 @@ int Program::Run() {
 }  // namespace
 }  // namespace zarn::win32
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return zarn::win32::Program(instance).Run(); }
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    zarn::win32::LoadLibrariesOnlyFromSystemFolder();
+    return zarn::win32::Program(instance).Run();
+}

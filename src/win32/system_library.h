@@ -1,0 +1,25 @@
+#pragma once
+// Functions of the system DLLs that only some runs need: the file-open box
+// (comdlg32), a start through the shell and COM for it (shell32, ole32). They are
+// loaded on first use, so a start pays nothing for them, and only ever from
+// Windows' own folder: never from the program's folder or the current one.
+
+#include <windows.h>
+
+namespace zarn::win32 {
+
+// Restricts every DLL the process loads from now on, and every DLL those load, to
+// Windows' own folder. Called first thing.
+void LoadLibrariesOnlyFromSystemFolder();
+
+using AnyFunction = void (*)();
+// A function of a system DLL (L"comdlg32.dll"), which is loaded from Windows' own
+// folder and kept for the program's life; raises a RuntimeError when either is missing.
+AnyFunction SystemFunctionAddress(const wchar_t* dll, const char* name);
+
+template <typename Function>
+Function* SystemFunction(const wchar_t* dll, const char* name) {
+    return reinterpret_cast<Function*>(SystemFunctionAddress(dll, name));
+}
+
+}  // namespace zarn::win32
