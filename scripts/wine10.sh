@@ -133,6 +133,13 @@ for v in $(compgen -e); do
     case $v in ZW_KEEP | ZARNSL_*) env+=("$v=${!v}") ;; esac
 done
 ran=yes
+# In the background, so that a signal reaches this script at once: it is handed
+# on to the runner, which ends after its current scenario and stops its Xvfb.
+chroot "$root" env -i "${env[@]}" "$repo/tests/wine/run-all.sh" "" "${1:-.}" &
+runner=$!
+stop() { kill -TERM "$runner" 2>/dev/null; wait "$runner"; exit "$1"; }
+trap 'stop 130' INT
+trap 'stop 143' TERM
 rc=0
-chroot "$root" env -i "${env[@]}" "$repo/tests/wine/run-all.sh" "" "${1:-.}" || rc=$?
+wait "$runner" || rc=$?
 exit $rc
