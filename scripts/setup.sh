@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev libgmock-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64-win32 wine wine64 wine32:i386
-          xvfb x11-utils imagemagick python3 procps clang libclang-rt-14-dev)
+          xvfb x11-utils imagemagick python3 procps clang libclang-rt-14-dev debootstrap)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every test: the core's unit tests natively, then the end-to-end scenarios
-# against the real zarnres.exe under Wine.
+# against the real zarnres.exe under the host's Wine, and again under Wine 10.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh || exit 1
@@ -27,4 +27,9 @@ scripts/package.sh || status=1
 tests/package/check-zip.py || status=1
 timeout -k 5 120 tests/wine/scenarios/release-zip-direct.sh || status=1
 scripts/check-reproducible.sh || status=1
+
+echo "== end-to-end tests under Wine 10 (Debian 13)"
+# After packaging, so the release zip's direct launch runs there too; the first
+# run makes the Debian 13 root (about 1.5 min), later runs reuse it.
+scripts/wine10.sh || status=1
 exit $status
