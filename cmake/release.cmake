@@ -10,10 +10,19 @@ endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/version_info.h.in
                ${CMAKE_BINARY_DIR}/generated/version_info.h @ONLY)
 
+# The manifest names the exe's processor, so that the 64-bit test build asks for
+# the common controls of its own kind: x86 for the shipped exe, amd64 for that one.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(ZW_MANIFEST_ARCH amd64)
+else()
+  set(ZW_MANIFEST_ARCH x86)
+endif()
+configure_file(${CMAKE_SOURCE_DIR}/res/zarnres.manifest.in ${CMAKE_BINARY_DIR}/generated/zarnres.manifest @ONLY)
+
 if(TARGET zarnres)
   target_include_directories(zarnres PRIVATE ${CMAKE_BINARY_DIR}/generated)
   set_property(SOURCE res/zarnres.rc APPEND PROPERTY
-               OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/version_info.h)
+               OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/version_info.h ${CMAKE_BINARY_DIR}/generated/zarnres.manifest)
 endif()
 
 # No build folder in the binary: __FILE__ and any debug information name
