@@ -5,7 +5,7 @@
 # (C:\) as it was, so a relative path typed afterwards still runs the game.
 source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-browse
-zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath 'C:\old\zarnsl.exe'
+zw_dialog_settings ZarnPath 'C:\old\zarnsl.exe'
 
 zw_start_zarnres
 zw_dialog_state
@@ -32,8 +32,7 @@ zw_expect "stored path after browsing" "$(zw_drv reg get ZarnPath)" 'ZarnPath="C
 
 zw_do settext gamePathEdit 'Colvane\Vantreel\zarnsl.exe'
 zw_do click runButton
-zw_box
-zw_expect "box after running a relative path" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect_success_box "box after running a relative path"
 zw_expect "game command line" "$(zw_game_line 1)" 'Colvane\Vantreel\zarnsl.exe '
 zw_expect_exit 15 0
 echo PASS
