@@ -34,9 +34,11 @@
 #include <string>
 
 #include "../set_mode.h"
-#include "../utf16.h"
+#include "win32/text.h"
 
 namespace {
+
+using zarn::win32::Narrow;
 
 std::wstring env(const wchar_t* name) {
     wchar_t buf[1024];
