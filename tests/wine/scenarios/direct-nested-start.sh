@@ -15,7 +15,8 @@ zw_start_zarnres -window
 out=$(zw_drv -t 20 msgbox --keep) || zw_fail "no box from the inner ZarnRes (${out//$'\n'/ })"
 zw_expect "ZarnRes processes" "$(zw_count_processes 'ZarnRes.zarnres\.exe')" 2
 zw_box
-zw_expect "inner box" "$ZW_BOX_TEXT" "Run-time error '5':\n\nZarnRes was started by the game it is waiting for, so it does not start the game again."
+zw_expect "inner box" "$ZW_BOX_TEXT" \
+    "Run-time error '5':\n\nZarnRes was started by the game it is waiting for, so it does not start the game again."
 zw_expect_success_box "outer box"
 zw_expect_exit 15 0
 zw_expect "ZarnRes processes" "$(zw_count_processes 'ZarnRes.zarnres\.exe')" 0

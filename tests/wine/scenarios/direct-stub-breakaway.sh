@@ -15,7 +15,8 @@ real_events=$(zw_unix "$ZARNSL_EVENTS_REALGAME")
 
 zw_start_zarnres -window
 zw_wait_lines "$stub_events" 1 15 || zw_fail "the stub did not end"
-grep -q '^child-error' "$stub_events" && zw_fail "the stub could not start the real game: $(tr -d '\r' <"$stub_events" | head -n1)"
+grep -q '^child-error' "$stub_events" &&
+    zw_fail "the stub could not start the real game: $(tr -d '\r' <"$stub_events" | head -n1)"
 zw_wait_lines "$ZW_GAME_LOG" 2 15 || zw_fail "the real game did not start"
 zw_expect "real game command line" "$(zw_game_line 2)" "\"$real\""
 zw_expect_success_box

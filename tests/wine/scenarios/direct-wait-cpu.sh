@@ -27,7 +27,8 @@ echo "ZarnRes wake-ups in 3 s while the game ran: $((w1 - w0))"
 zw_drv -t 20 msgbox --keep >/dev/null || zw_fail "no box after the game"
 c1=$(zw_cpu_ticks "$pid") t1=$(date +%s%N)
 zw_expect_success_box
-used=$(awk -v c=$((c1 - c0)) -v hz="$(getconf CLK_TCK)" -v ns=$((t1 - t0)) 'BEGIN { printf "%.1f", 100 * c / hz / (ns / 1e9) }')
+used=$(awk -v c=$((c1 - c0)) -v hz="$(getconf CLK_TCK)" -v ns=$((t1 - t0)) \
+    'BEGIN { printf "%.1f", 100 * c / hz / (ns / 1e9) }')
 echo "ZarnRes CPU while the game ran: $used %"
 [ $((w1 - w0)) -le 20 ] || zw_fail "ZarnRes woke $((w1 - w0)) times in 3 s while the game ran"
 awk -v u="$used" 'BEGIN { exit !(u <= 5) }' || zw_fail "ZarnRes used $used % CPU while waiting"
