@@ -83,8 +83,7 @@ zw_box() {
     out=$(zw_drv msgbox) || zw_fail "the message box did not take OK (${out//$'\n'/ })"
 }
 
-# zw_box for the box that ends a good run, which must say so. WHAT names the
-# box in the failure ("box text"); SECONDS is zw_box's wait.
+# zw_box for the box that ends a good run, which must say so; WHAT names it in a failure.
 zw_expect_success_box() {
     zw_box "${2:-20}"
     zw_expect "${1:-box text}" "$ZW_BOX_TEXT" "The display settings change was successful"
@@ -117,16 +116,20 @@ zw_do() {
     out=$(zw_drv "$@") || zw_fail "uidriver $* failed (${out//$'\n'/ })"
 }
 
-# Start ZarnRes with ARGS, wait for the setup dialog and click Run.
-zw_run_from_dialog() {
+# Start ZarnRes with ARGS and wait for the setup dialog (its state in ZW_STATE).
+zw_start_to_dialog() {
     zw_start_zarnres "$@"
     zw_dialog_state
+}
+
+# The same, then click Run.
+zw_run_from_dialog() {
+    zw_start_to_dialog "$@"
     zw_do click runButton
 }
 
-# A decoy: a stand-in at a path that a careless start would run instead of the
-# game (C:\Program.exe for C:\Program Files\...). It logs its starts to a file
-# of its own, which zw_expect_no_decoy_started checks.
+# A stand-in where a careless start would find one (C:\Program.exe beside
+# C:\Program Files); it logs its starts to a file of its own.
 declare -gA ZW_DECOY_LOGS=()
 zw_install_decoy() {
     local stem=${1##*\\} log
@@ -140,9 +143,8 @@ zw_install_decoy() {
 zw_expect_no_decoy_started() {
     local decoy
     for decoy in "${!ZW_DECOY_LOGS[@]}"; do
-        [ -e "${ZW_DECOY_LOGS[$decoy]}" ] && zw_fail "$decoy was started: $(head -n1 "${ZW_DECOY_LOGS[$decoy]}")"
+        [ ! -e "${ZW_DECOY_LOGS[$decoy]}" ] || zw_fail "$decoy was started: $(head -n1 "${ZW_DECOY_LOGS[$decoy]}")"
     done
-    return 0
 }
 
 # A key pressed right after the dialog shows clicks the Run button, which holds
@@ -150,8 +152,7 @@ zw_expect_no_decoy_started() {
 zw_key_runs_game() {
     local key=$1
     zw_dialog_settings ZarnPath "$ZW_GAME"
-    zw_start_zarnres
-    zw_dialog_state
+    zw_start_to_dialog
     zw_expect "focus" "$(zw_field "$ZW_STATE" focus)" runButton
     zw_do keys "$key"
     zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "$key did not start the game"

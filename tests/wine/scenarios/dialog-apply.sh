@@ -7,8 +7,7 @@ zw_begin dialog-apply
 zw_clear_settings
 export ZARNSL_MODE=800x600x32 ZARNSL_SLEEP_MS=800
 
-zw_start_zarnres
-zw_dialog_state
+zw_start_to_dialog
 zw_do select resolutionList 3
 zw_do select colourList 3
 zw_do check 1

@@ -7,8 +7,7 @@ source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-browse
 zw_dialog_settings ZarnPath 'C:\old\zarnsl.exe'
 
-zw_start_zarnres
-zw_dialog_state
+zw_start_to_dialog
 zw_do click browseButton
 box=$(zw_drv -t 20 fileopen --keep) || zw_fail "no file-open box (${box//$'\n'/ })"
 zw_shot dialog-browse-box

@@ -5,8 +5,7 @@ source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-check-double-click
 zw_dialog_settings
 
-zw_start_zarnres
-zw_dialog_state
+zw_start_to_dialog
 zw_expect "skipDialogCheck at start" "$(zw_field "$ZW_STATE" skipDialogCheck)" 0
 zw_do clicks skipDialogCheck 2
 sleep 0.7

@@ -6,8 +6,7 @@ source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-first-start
 zw_clear_settings
 
-zw_start_zarnres
-zw_dialog_state
+zw_start_to_dialog
 zw_shot dialog
 zw_expect "resolutionList" "$(zw_field "$ZW_STATE" resolutionList)" 640x480
 zw_expect "colourList" "$(zw_field "$ZW_STATE" colourList)" "4-bit, 16 colours"

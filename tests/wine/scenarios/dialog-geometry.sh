@@ -6,8 +6,7 @@ source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-geometry
 zw_clear_settings
 
-zw_start_zarnres
-zw_dialog_state
+zw_start_to_dialog
 geo=$(zw_drv layout)
 printf '%s\n' "$geo"
 zw_expect "layout" "$(zw_field "$geo" layout)" ok

@@ -8,8 +8,7 @@ zw_install_standin "$game"
 zw_install_decoy 'C:\Program.exe'
 zw_dialog_settings ZarnPath "$game"
 
-zw_start_zarnres -window
-zw_dialog_state
+zw_start_to_dialog -window
 zw_expect "gamePathEdit" "$(zw_field "$ZW_STATE" gamePathEdit)" "$game"
 zw_do click runButton
 zw_expect_success_box

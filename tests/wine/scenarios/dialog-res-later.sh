@@ -6,8 +6,7 @@ source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-res-later
 zw_direct_launch_settings ZarnPath "$ZW_GAME"
 
-zw_start_zarnres -x /res
-zw_dialog_state
+zw_start_to_dialog -x /res
 zw_expect "skipDialogCheck" "$(zw_field "$ZW_STATE" skipDialogCheck)" 0
 zw_expect "gamePathEdit" "$(zw_field "$ZW_STATE" gamePathEdit)" "$ZW_GAME"
 zw_expect "game starts before the apply" "$(zw_game_starts)" 0
