@@ -5,15 +5,12 @@
 
 #include "win32/gdi.h"
 #include "win32/handles.h"
-#include "win32/text.h"
 
 namespace uidriver {
 
 using zarn::win32::MemoryDc;
-using zarn::win32::Narrow;
 using zarn::win32::SelectedObject;
 using zarn::win32::UniqueGdi;
-using zarn::win32::Widen;
 using zarn::win32::WindowDc;
 
 double timeoutSeconds = 15.0;

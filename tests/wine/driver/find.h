@@ -11,10 +11,13 @@
 #include <vector>
 
 #include "setup/layout.h"
+#include "win32/text.h"
 
 namespace uidriver {
 
 namespace layout = zarn::layout;
+using zarn::win32::Narrow;
+using zarn::win32::Widen;
 
 // How long a verb waits for a window (-t SECONDS).
 extern double timeoutSeconds;

@@ -26,15 +26,12 @@
 #include "setup/layout.h"
 #include "win32/dpi.h"
 #include "win32/handles.h"
-#include "win32/text.h"
 
 namespace uidriver {
 namespace {
 
 namespace id = zarn::layout::id;
 using layout::Kind;
-using zarn::win32::Narrow;
-using zarn::win32::Widen;
 using Args = std::vector<std::string>;
 
 const std::wstring kSettingsKey = Widen(zarn::kSettingsKeyPath);

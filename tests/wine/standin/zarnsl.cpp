@@ -38,8 +38,6 @@
 
 namespace {
 
-using zarn::win32::Narrow;
-
 std::wstring Env(const wchar_t* name) {
     wchar_t buf[1024];
     DWORD n = GetEnvironmentVariableW(name, buf, 1024);
@@ -87,7 +85,7 @@ void AppendLog(const std::wstring& file, const std::wstring& line) {
         HANDLE h = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
-            std::string bytes = Narrow(line) + "\n";
+            std::string bytes = zarn::win32::Narrow(line) + "\n";
             DWORD written = 0;
             WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
             CloseHandle(h);
