@@ -37,6 +37,17 @@ zw_settings() {
     zw_drv reg set "$@" >/dev/null || zw_fail "cannot store settings $*"
 }
 
+# Settings that skip the dialog (ShowRes "11") and ask for 1024x768 at 16 bits;
+# NAME VALUE pairs after them store more (ZarnPath ...).
+zw_direct_launch_settings() {
+    zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16 "$@"
+}
+
+# The same mode with the dialog shown (ShowRes "00").
+zw_dialog_settings() {
+    zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 "$@"
+}
+
 # Delete every stored setting, as on a first start.
 zw_clear_settings() {
     local out
@@ -72,6 +83,12 @@ zw_box() {
     out=$(zw_drv msgbox) || zw_fail "the message box did not take OK (${out//$'\n'/ })"
 }
 
+# zw_box for the box that ends a good run, which must say so; WHAT names it in a failure.
+zw_expect_success_box() {
+    zw_box "${2:-20}"
+    zw_expect "${1:-box text}" "$ZW_BOX_TEXT" "The display settings change was successful"
+}
+
 # Game log lines, one per start of a stand-in.
 zw_game_starts() {
     if [ -f "$ZW_GAME_LOG" ]; then wc -l <"$ZW_GAME_LOG"; else echo 0; fi
@@ -99,18 +116,47 @@ zw_do() {
     out=$(zw_drv "$@") || zw_fail "uidriver $* failed (${out//$'\n'/ })"
 }
 
+# Start ZarnRes with ARGS and wait for the setup dialog (its state in ZW_STATE).
+zw_start_to_dialog() {
+    zw_start_zarnres "$@"
+    zw_dialog_state
+}
+
+# The same, then click Run.
+zw_run_from_dialog() {
+    zw_start_to_dialog "$@"
+    zw_do click runButton
+}
+
+# A stand-in where a careless start would find one (C:\Program.exe beside
+# C:\Program Files); it logs its starts to a file of its own.
+declare -gA ZW_DECOY_LOGS=()
+zw_install_decoy() {
+    local stem=${1##*\\} log
+    stem=${stem%.*}
+    log="C:\\zw\\decoy-$stem.log"
+    zw_install_standin "$1" || zw_fail "cannot install the decoy $1"
+    export "ZARNSL_LOG_${stem^^}=$log"
+    ZW_DECOY_LOGS[$1]=$(zw_unix "$log")
+}
+
+zw_expect_no_decoy_started() {
+    local decoy
+    for decoy in "${!ZW_DECOY_LOGS[@]}"; do
+        [ ! -e "${ZW_DECOY_LOGS[$decoy]}" ] || zw_fail "$decoy was started: $(head -n1 "${ZW_DECOY_LOGS[$decoy]}")"
+    done
+}
+
 # A key pressed right after the dialog shows clicks the Run button, which holds
 # the focus: the game starts from the stored path and the run completes.
 zw_key_runs_game() {
     local key=$1
-    zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$ZW_GAME"
-    zw_start_zarnres
-    zw_dialog_state
+    zw_dialog_settings ZarnPath "$ZW_GAME"
+    zw_start_to_dialog
     zw_expect "focus" "$(zw_field "$ZW_STATE" focus)" runButton
     zw_do keys "$key"
     zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "$key did not start the game"
-    zw_box
-    zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+    zw_expect_success_box
     zw_expect "game command line" "$(zw_game_line 1)" "$ZW_GAME "
     zw_expect_exit 15 0
 }

@@ -11,74 +11,77 @@
 #include <vector>
 
 #include "setup/layout.h"
+#include "win32/text.h"
 
 namespace uidriver {
 
 namespace layout = zarn::layout;
+using zarn::win32::Narrow;
+using zarn::win32::Widen;
 
 // How long a verb waits for a window (-t SECONDS).
-extern double g_timeout_s;
+extern double timeoutSeconds;
 
 // Prints "error: ..." and ends the driver with exit code 1.
-[[noreturn]] void fail(const char* fmt, const char* arg = "");
+[[noreturn]] void Fail(const char* fmt, const char* arg = "");
 
 // Text printed on one line: line breaks become the two characters "\n".
-std::string one_line(std::wstring_view w);
+std::string OneLine(std::wstring_view w);
 
-LRESULT send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
-std::wstring text_of(HWND hwnd);
-std::wstring class_of(HWND hwnd);
-std::wstring caption_of(HWND hwnd);
+LRESULT Send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
+std::wstring TextOf(HWND hwnd);
+std::wstring ClassOf(HWND hwnd);
+std::wstring CaptionOf(HWND hwnd);
 
-std::vector<HWND> visible_top_level();
+std::vector<HWND> VisibleTopLevel();
 
 template <class Pred>
-HWND find_top_level(Pred pred) {
-    for (HWND h : visible_top_level())
+HWND FindTopLevel(Pred pred) {
+    for (HWND h : VisibleTopLevel())
         if (pred(h)) return h;
     return nullptr;
 }
 
-// The first visible top-level window that fits, waited for up to g_timeout_s.
+// The first visible top-level window that fits, waited for up to timeoutSeconds.
 template <class Pred>
-HWND wait_for(Pred pred, const char* what) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(g_timeout_s);
+HWND WaitFor(Pred pred, const char* what) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
     for (;;) {
-        if (HWND h = find_top_level(pred)) return h;
-        if (std::chrono::steady_clock::now() > deadline) fail("timed out waiting for %s", what);
+        if (HWND h = FindTopLevel(pred)) return h;
+        if (std::chrono::steady_clock::now() > deadline) Fail("timed out waiting for %s", what);
         Sleep(50);
     }
 }
 
-bool is_box(HWND h);
-bool is_dialog(HWND h);
-bool is_file_open(HWND h);
-HWND wait_dialog();
+bool IsBox(HWND h);
+bool IsDialog(HWND h);
+bool IsFileOpen(HWND h);
+HWND WaitDialog();
 
 // The dialog's child windows, by tab index; the file-open box is no window of its own.
 extern const std::array<const layout::Control*, layout::kWindowControlCount> kWindowControls;
 
 // The design name of a child of the dialog ("<none>", "<dialog>" or "<id N>" otherwise).
-std::string name_of(HWND dialog, HWND child);
+std::string NameOf(HWND dialog, HWND child);
 
 // A control of the dialog by its design, id or name; fails when there is none.
-HWND control(HWND dialog, const layout::Control& c);
-HWND control(HWND dialog, int control_id);
-HWND control(HWND dialog, std::string_view name);
+HWND ControlWindow(HWND dialog, const layout::Control& c);
+HWND ControlWindow(HWND dialog, int controlId);
+HWND ControlWindow(HWND dialog, std::string_view name);
 
-std::wstring combo_row(HWND combo, LRESULT row);
+std::wstring ComboRow(HWND combo, LRESULT row);
 
 // The window with the keyboard focus in the thread that owns this window.
-HWND focus_in(HWND window);
+HWND FocusIn(HWND window);
 
 // A window's rectangle in its dialog's client coordinates.
-RECT rect_in(HWND dialog, HWND child);
+RECT RectIn(HWND dialog, HWND child);
 
 // The dialog's tab order walked from the focused control until it closes, as
 // " name name ... -> name"; empty when no control has the focus.
-std::string tab_order(HWND dialog);
+std::string TabOrder(HWND dialog);
 
 // The standard icon a message box shows ("critical", "information", ...), told by its pixels.
-const char* icon_name(HWND box);
+const char* IconName(HWND box);
 
 }  // namespace uidriver

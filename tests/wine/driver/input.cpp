@@ -6,7 +6,7 @@
 
 namespace uidriver {
 
-std::optional<std::vector<WORD>> key_chord(std::string_view key) {
+std::optional<std::vector<WORD>> KeyChord(std::string_view key) {
     std::vector<WORD> vks;
     auto plus = key.find('+');
     while (plus != std::string_view::npos) {
@@ -26,10 +26,10 @@ std::optional<std::vector<WORD>> key_chord(std::string_view key) {
         const char* name;
         WORD vk;
     };
-    static constexpr Named named[] = {{"tab", VK_TAB},   {"enter", VK_RETURN}, {"space", VK_SPACE},
-                                      {"down", VK_DOWN}, {"up", VK_UP},        {"esc", VK_ESCAPE},
-                                      {"f4", VK_F4},     {"home", VK_HOME},    {"end", VK_END}};
-    for (auto n : named)
+    static constexpr Named kNamedKeys[] = {{"tab", VK_TAB},   {"enter", VK_RETURN}, {"space", VK_SPACE},
+                                           {"down", VK_DOWN}, {"up", VK_UP},        {"esc", VK_ESCAPE},
+                                           {"f4", VK_F4},     {"home", VK_HOME},    {"end", VK_END}};
+    for (auto n : kNamedKeys)
         if (key == n.name) {
             vks.push_back(n.vk);
             return vks;
@@ -41,7 +41,7 @@ std::optional<std::vector<WORD>> key_chord(std::string_view key) {
     return std::nullopt;
 }
 
-void send_chord(const std::vector<WORD>& vks) {
+void SendChord(const std::vector<WORD>& vks) {
     std::vector<INPUT> in;
     for (WORD vk : vks) {
         INPUT i{};
@@ -59,14 +59,14 @@ void send_chord(const std::vector<WORD>& vks) {
     SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
-void type_keys(HWND dialog, const std::vector<std::string>& keys) {
+void TypeKeys(HWND dialog, const std::vector<std::string>& keys) {
     SetForegroundWindow(dialog);
     for (int i = 0; i < 40 && GetForegroundWindow() != dialog; ++i) Sleep(25);
-    if (GetForegroundWindow() != dialog) fail("could not bring the dialog to the foreground");
+    if (GetForegroundWindow() != dialog) Fail("could not bring the dialog to the foreground");
     for (const auto& k : keys) {
-        auto chord = key_chord(k);
-        if (!chord) fail("unknown key %s", k.c_str());
-        send_chord(*chord);
+        auto chord = KeyChord(k);
+        if (!chord) Fail("unknown key %s", k.c_str());
+        SendChord(*chord);
         Sleep(60);
     }
     // Let the dialog handle the input before anyone looks at it.
@@ -76,7 +76,7 @@ void type_keys(HWND dialog, const std::vector<std::string>& keys) {
     }
 }
 
-void mouse_clicks(HWND dialog, HWND target, int count) {
+void MouseClicks(HWND dialog, HWND target, int count) {
     SetForegroundWindow(dialog);
     RECT r;
     GetWindowRect(target, &r);

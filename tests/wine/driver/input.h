@@ -11,16 +11,16 @@
 namespace uidriver {
 
 // The virtual keys of "tab", "shift+tab", "alt+f4", "a", ...; nothing for an unknown key.
-std::optional<std::vector<WORD>> key_chord(std::string_view key);
+std::optional<std::vector<WORD>> KeyChord(std::string_view key);
 
 // Presses the keys in order and lets them go in reverse order.
-void send_chord(const std::vector<WORD>& vks);
+void SendChord(const std::vector<WORD>& vks);
 
 // Brings the dialog to the foreground and types the keys into it; fails on an
 // unknown key or when the dialog cannot be brought forward.
-void type_keys(HWND dialog, const std::vector<std::string>& keys);
+void TypeKeys(HWND dialog, const std::vector<std::string>& keys);
 
 // COUNT left clicks with the real mouse in the middle of TARGET (2 make a double click).
-void mouse_clicks(HWND dialog, HWND target, int count);
+void MouseClicks(HWND dialog, HWND target, int count);
 
 }  // namespace uidriver

@@ -7,8 +7,7 @@ zw_begin dialog-apply
 zw_clear_settings
 export ZARNSL_MODE=800x600x32 ZARNSL_SLEEP_MS=800
 
-zw_start_zarnres
-zw_dialog_state
+zw_start_to_dialog
 zw_do select resolutionList 3
 zw_do select colourList 3
 zw_do check 1
@@ -17,8 +16,7 @@ zw_dialog_state
 zw_shot dialog-apply-filled
 zw_do click runButton
 zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "the game was not started"
-zw_box
-zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect_success_box
 zw_expect "settings" "$(zw_drv reg get | tr '\n' ' ')" \
     'ShowRes="11" ScreenX="1152" ScreenY="864" BitRes="16" ZarnPath="C:\Colvane\Vantreel\zarnsl.exe" '
 zw_expect "game command line" "$(zw_game_line 1)" "$ZW_GAME "

@@ -5,10 +5,9 @@
 # (C:\) as it was, so a relative path typed afterwards still runs the game.
 source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-browse
-zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath 'C:\old\zarnsl.exe'
+zw_dialog_settings ZarnPath 'C:\old\zarnsl.exe'
 
-zw_start_zarnres
-zw_dialog_state
+zw_start_to_dialog
 zw_do click browseButton
 box=$(zw_drv -t 20 fileopen --keep) || zw_fail "no file-open box (${box//$'\n'/ })"
 zw_shot dialog-browse-box
@@ -32,8 +31,7 @@ zw_expect "stored path after browsing" "$(zw_drv reg get ZarnPath)" 'ZarnPath="C
 
 zw_do settext gamePathEdit 'Colvane\Vantreel\zarnsl.exe'
 zw_do click runButton
-zw_box
-zw_expect "box after running a relative path" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect_success_box "box after running a relative path"
 zw_expect "game command line" "$(zw_game_line 1)" 'Colvane\Vantreel\zarnsl.exe '
 zw_expect_exit 15 0
 echo PASS

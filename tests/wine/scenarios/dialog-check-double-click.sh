@@ -3,10 +3,9 @@
 # double click leaves it as it was, a triple click changes it.
 source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-check-double-click
-zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16
+zw_dialog_settings
 
-zw_start_zarnres
-zw_dialog_state
+zw_start_to_dialog
 zw_expect "skipDialogCheck at start" "$(zw_field "$ZW_STATE" skipDialogCheck)" 0
 zw_do clicks skipDialogCheck 2
 sleep 0.7

@@ -3,18 +3,15 @@
 # mode is still switched back and the result box still shows.
 source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-close-during-run
-zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$ZW_GAME"
+zw_dialog_settings ZarnPath "$ZW_GAME"
 export ZARNSL_SLEEP_MS=2000 ZARNSL_MODE=800x600x32
 
-zw_start_zarnres
-zw_dialog_state
-zw_do click runButton
+zw_run_from_dialog
 zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "the game was not started"
 zw_do close
 sleep 0.5
 kill -0 "$ZW_ZARNRES_PID" 2>/dev/null || zw_fail "zarnres.exe ended while the game was running"
-zw_box 20
-zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect_success_box
 zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
 zw_expect_exit 15 0
 echo PASS

@@ -13,15 +13,12 @@ for i in $(seq 1 13); do deep="$deep\\folder_with_a_longish_name_$i"; done
 zw_install_standin "$deep\\zarnsl.exe"
 folder='C:\Program Files\Van Treel'
 mkdir -p "$(zw_unix "$folder")"
-zw_install_standin 'C:\Program Files\Van.exe'
-export ZARNSL_LOG_VAN='C:\zw\decoy.log'
+zw_install_decoy 'C:\Program Files\Van.exe'
 
 # Runs from the dialog with PATH in the path box, up to the box it ends in.
 run_refused() {
-    zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$1"
-    zw_start_zarnres
-    zw_dialog_state
-    zw_do click runButton
+    zw_dialog_settings ZarnPath "$1"
+    zw_run_from_dialog
     zw_box
 }
 
@@ -44,6 +41,6 @@ for path in "$folder" "$folder  "; do
     zw_expect "ZarnPath" "$(zw_drv reg get ZarnPath)" "ZarnPath=\"$path\""
     zw_expect_exit 15 1
 done
-[ -e "$(zw_unix "$ZARNSL_LOG_VAN")" ] && zw_fail "C:\\Program Files\\Van.exe was started"
+zw_expect_no_decoy_started
 zw_expect "game starts" "$(zw_game_starts)" 0
 echo PASS

@@ -6,19 +6,16 @@ source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-path-option
 folder='C:\Program Files\Van Treel'
 zw_install_standin "$folder\\zarnsl.exe"
-zw_install_standin 'C:\Program.exe'
-export ZARNSL_LOG_PROGRAM='C:\zw\decoy.log' ZARNSL_CWD_LOG='C:\zw\cwd.log'
+zw_install_decoy 'C:\Program.exe'
+export ZARNSL_CWD_LOG='C:\zw\cwd.log'
 cwd_log=$(zw_unix "$ZARNSL_CWD_LOG")
-zw_settings ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$folder\\zarnsl.exe -window"
+zw_dialog_settings ZarnPath "$folder\\zarnsl.exe -window"
 
-zw_start_zarnres -x
-zw_dialog_state
-zw_do click runButton
-zw_box
-zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_run_from_dialog -x
+zw_expect_success_box
 zw_expect "game command line" "$(zw_game_line 1)" "\"$folder\\zarnsl.exe\" -window -x"
 zw_expect "game folder" "$(tr -d '\r' <"$cwd_log")" "$folder"
-[ -e "$(zw_unix 'C:\zw\decoy.log')" ] && zw_fail "C:\\Program.exe was started"
+zw_expect_no_decoy_started
 zw_expect "ZarnPath" "$(zw_drv reg get ZarnPath)" "ZarnPath=\"$folder\\zarnsl.exe -window\""
 zw_expect_exit 15 0
 echo PASS

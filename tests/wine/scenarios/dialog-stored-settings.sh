@@ -6,8 +6,7 @@ source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-stored-settings
 zw_settings ShowRes "11 " ScreenX 1152 ScreenY 864 BitRes 016 ZarnPath 'D:\Spiele\Vantreel\zarnsl.exe'
 
-zw_start_zarnres -window
-zw_dialog_state
+zw_start_to_dialog -window
 zw_expect "resolutionList" "$(zw_field "$ZW_STATE" resolutionList)" 1152x864
 zw_expect "colourList" "$(zw_field "$ZW_STATE" colourList)" "16-bit, 65536 colours"
 zw_expect "gamePathEdit" "$(zw_field "$ZW_STATE" gamePathEdit)" 'D:\Spiele\Vantreel\zarnsl.exe'

@@ -3,12 +3,11 @@
 # as ended: the launcher switches the mode and finishes.
 source "$(dirname "$0")/../lib.sh"
 zw_begin direct-exit-259
-zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16
+zw_direct_launch_settings
 export ZARNSL_EXIT=259 ZARNSL_SLEEP_MS=300
 
 zw_start_zarnres
-zw_box 15
-zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect_success_box "box text" 15
 zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
 zw_expect_exit 15 0
 echo PASS

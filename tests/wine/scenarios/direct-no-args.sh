@@ -4,7 +4,7 @@
 # 1024x768x16 is back with the success box; no dialog stays on screen.
 source "$(dirname "$0")/../lib.sh"
 zw_begin direct-no-args
-zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16
+zw_direct_launch_settings
 export ZARNSL_MODE=800x600x16 ZARNSL_SLEEP_MS=1500 ZARNSL_EVENTS='C:\zw\game.events'
 
 zw_start_zarnres
@@ -16,8 +16,7 @@ zw_drv gone 0.2 >/dev/null || zw_fail "a ZarnRes window is shown while the game 
 zw_expect "mode while the game runs" "$(zw_mode)" 800x600x16
 zw_shot direct-no-args-game
 
-zw_box
-zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect_success_box
 zw_expect "box icon" "$ZW_BOX_ICON" information
 zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
 zw_expect "game command line" "$(zw_game_line 1)" 'C:\Colvane\Vantreel\zarnsl.exe '

@@ -3,7 +3,7 @@
 # nothing else happens (no second box, mode unchanged).
 source "$(dirname "$0")/../lib.sh"
 ZW_NO_GAME=1 zw_begin direct-no-game
-zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16
+zw_direct_launch_settings
 zw_set_mode 1152x864x32
 
 zw_start_zarnres -window

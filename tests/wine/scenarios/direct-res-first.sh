@@ -7,8 +7,7 @@ zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 32
 zw_set_mode 1152x864x16
 
 zw_start_zarnres /res
-zw_box
-zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect_success_box
 zw_expect "game command line" "$(zw_game_line 1)" 'C:\Colvane\Vantreel\zarnsl.exe /res'
 zw_expect "mode after the run" "$(zw_mode)" 1024x768x32
 zw_expect_exit 15 0

@@ -7,7 +7,7 @@ source "$(dirname "$0")/../lib.sh"
 zw_begin direct-self
 zw_install "$ZW_BUILD/zarnres.exe" "$ZW_GAME"
 ZW_ZARNRES=$ZW_GAME
-zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16
+zw_direct_launch_settings
 
 zw_start_zarnres -window
 out=$(zw_drv -t 20 msgbox --keep) || zw_fail "no error box"

@@ -7,7 +7,7 @@ source "$(dirname "$0")/../lib.sh"
 zw_begin direct-stub-breakaway
 real='C:\Colvane\Vantreel\realgame.exe'
 zw_install_standin "$real"
-zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16
+zw_direct_launch_settings
 export ZARNSL_CHILD_ZARNSL="$real" ZARNSL_BREAKAWAY_ZARNSL=1 ZARNSL_EVENTS_ZARNSL='C:\zw\stub.events' \
        ZARNSL_SLEEP_MS_REALGAME=8000 ZARNSL_EVENTS_REALGAME='C:\zw\real.events'
 stub_events=$(zw_unix "$ZARNSL_EVENTS_ZARNSL")
@@ -15,11 +15,11 @@ real_events=$(zw_unix "$ZARNSL_EVENTS_REALGAME")
 
 zw_start_zarnres -window
 zw_wait_lines "$stub_events" 1 15 || zw_fail "the stub did not end"
-grep -q '^child-error' "$stub_events" && zw_fail "the stub could not start the real game: $(tr -d '\r' <"$stub_events" | head -n1)"
+grep -q '^child-error' "$stub_events" &&
+    zw_fail "the stub could not start the real game: $(tr -d '\r' <"$stub_events" | head -n1)"
 zw_wait_lines "$ZW_GAME_LOG" 2 15 || zw_fail "the real game did not start"
 zw_expect "real game command line" "$(zw_game_line 2)" "\"$real\""
-zw_box
-zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect_success_box
 [ -e "$real_events" ] && zw_fail "the box waited for the real game, which had left the job"
 zw_expect "real game processes" "$(zw_count_processes 'Vantreel.realgame\.exe')" 1
 zw_expect_exit 15 0

@@ -28,11 +28,10 @@ rm -rf "$unpacked"
 python3 -m zipfile -e "$zip" "$unpacked" || zw_fail "cannot unpack ${zip##*/}"
 export ZW_EXE=$unpacked/zarnres.exe
 zw_begin release-zip-direct
-zw_settings ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16
+zw_direct_launch_settings
 
 zw_start_zarnres -window
-zw_box
-zw_expect "box text" "$ZW_BOX_TEXT" "The display settings change was successful"
+zw_expect_success_box
 zw_expect "game command line" "$(zw_game_line 1)" 'C:\Colvane\Vantreel\zarnsl.exe -window'
 zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
 zw_expect_exit 15 0

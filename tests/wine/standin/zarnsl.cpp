@@ -34,11 +34,11 @@
 #include <string>
 
 #include "../set_mode.h"
-#include "../utf16.h"
+#include "win32/text.h"
 
 namespace {
 
-std::wstring env(const wchar_t* name) {
+std::wstring Env(const wchar_t* name) {
     wchar_t buf[1024];
     DWORD n = GetEnvironmentVariableW(name, buf, 1024);
     if (n == 0 || n >= 1024) return {};
@@ -46,7 +46,7 @@ std::wstring env(const wchar_t* name) {
 }
 
 // Upper-case file name of this executable without folder and extension.
-std::wstring own_stem() {
+std::wstring OwnStem() {
     wchar_t path[MAX_PATH];
     DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring p(path, n);
@@ -59,13 +59,13 @@ std::wstring own_stem() {
 }
 
 // A variable for this copy: <NAME>_<STEM> first, then <NAME>.
-std::wstring setting(const std::wstring& name) {
-    static const std::wstring stem = own_stem();
-    std::wstring v = env((name + L"_" + stem).c_str());
-    return v.empty() ? env(name.c_str()) : v;
+std::wstring Setting(const std::wstring& name) {
+    static const std::wstring stem = OwnStem();
+    std::wstring v = Env((name + L"_" + stem).c_str());
+    return v.empty() ? Env(name.c_str()) : v;
 }
 
-unsigned long long system_ticks() {
+unsigned long long SystemTicks() {
     FILETIME now;
     GetSystemTimePreciseAsFileTime(&now);
     return (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
@@ -74,18 +74,18 @@ unsigned long long system_ticks() {
 // Tells a copy started for ZARNSL_CHILDREN how long to live; read before anything else.
 constexpr wchar_t kShortChildMs[] = L"ZARNSL_SHORT_CHILD_MS";
 
-unsigned long setting_number(const std::wstring& name, unsigned long fallback) {
-    std::wstring v = setting(name);
+unsigned long SettingNumber(const std::wstring& name, unsigned long fallback) {
+    std::wstring v = Setting(name);
     return v.empty() ? fallback : std::wcstoul(v.c_str(), nullptr, 0);
 }
 
-void append_log(const std::wstring& file, const std::wstring& line) {
+void AppendLog(const std::wstring& file, const std::wstring& line) {
     // Retried briefly: two copies may start at once and share the file.
     for (int attempt = 0; attempt < 50; ++attempt) {
         HANDLE h = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
-            std::string bytes = Narrow(line) + "\n";
+            std::string bytes = zarn::win32::Narrow(line) + "\n";
             DWORD written = 0;
             WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
             CloseHandle(h);
@@ -95,7 +95,7 @@ void append_log(const std::wstring& file, const std::wstring& line) {
     }
 }
 
-bool start_program(const std::wstring& program, DWORD flags, DWORD& error) {
+bool StartProgram(const std::wstring& program, DWORD flags, DWORD& error) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -109,22 +109,22 @@ bool start_program(const std::wstring& program, DWORD flags, DWORD& error) {
     return true;
 }
 
-void start_short_children(unsigned long count, const std::wstring& events) {
+void StartShortChildren(unsigned long count, const std::wstring& events) {
     wchar_t self[MAX_PATH];
     const DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring ms = setting(L"ZARNSL_CHILDREN_MS");
+    const std::wstring ms = Setting(L"ZARNSL_CHILDREN_MS");
     SetEnvironmentVariableW(kShortChildMs, ms.empty() ? L"0" : ms.c_str());
     unsigned long started = 0;
     DWORD error = 0;
     for (unsigned long i = 0; i < count && n > 0 && n < MAX_PATH; ++i)
-        if (start_program(std::wstring(self, n), 0, error)) ++started;
+        if (StartProgram(std::wstring(self, n), 0, error)) ++started;
     SetEnvironmentVariableW(kShortChildMs, nullptr);
-    if (!events.empty()) append_log(events, L"children " + std::to_wstring(started) + L"/" + std::to_wstring(count));
+    if (!events.empty()) AppendLog(events, L"children " + std::to_wstring(started) + L"/" + std::to_wstring(count));
 }
 
-std::wstring g_command_line;
+std::wstring commandLine;
 
-LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_TIMER: DestroyWindow(hwnd); return 0;
         case WM_PAINT: {
@@ -133,7 +133,7 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             RECT rc;
             GetClientRect(hwnd, &rc);
             InflateRect(&rc, -8, -8);
-            DrawTextW(dc, g_command_line.c_str(), -1, &rc, DT_WORDBREAK | DT_NOPREFIX);
+            DrawTextW(dc, commandLine.c_str(), -1, &rc, DT_WORDBREAK | DT_NOPREFIX);
             EndPaint(hwnd, &ps);
             return 0;
         }
@@ -142,9 +142,9 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-void run_window(HINSTANCE instance, DWORD sleep_ms, int show) {
+void RunWindow(HINSTANCE instance, DWORD sleepMs, int show) {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = window_proc;
+    wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
@@ -153,12 +153,12 @@ void run_window(HINSTANCE instance, DWORD sleep_ms, int show) {
     HWND hwnd = CreateWindowW(wc.lpszClassName, L"zarnsl stand-in", WS_OVERLAPPEDWINDOW, 40, 40, 420, 140, nullptr,
                               nullptr, instance, nullptr);
     if (!hwnd) {
-        Sleep(sleep_ms);
+        Sleep(sleepMs);
         return;
     }
     ShowWindow(hwnd, show);
     UpdateWindow(hwnd);
-    SetTimer(hwnd, 1, sleep_ms, nullptr);
+    SetTimer(hwnd, 1, sleepMs, nullptr);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
@@ -169,48 +169,48 @@ void run_window(HINSTANCE instance, DWORD sleep_ms, int show) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
-    const unsigned long long start_ticks = system_ticks();
-    const std::wstring short_child_ms = env(kShortChildMs);
-    if (!short_child_ms.empty()) {
-        Sleep(std::wcstoul(short_child_ms.c_str(), nullptr, 0));
+    const unsigned long long startTicks = SystemTicks();
+    const std::wstring shortChildMs = Env(kShortChildMs);
+    if (!shortChildMs.empty()) {
+        Sleep(std::wcstoul(shortChildMs.c_str(), nullptr, 0));
         return 0;
     }
-    g_command_line = GetCommandLineW();
+    commandLine = GetCommandLineW();
 
-    std::wstring start_log = setting(L"ZARNSL_START_LOG");
-    if (!start_log.empty()) append_log(start_log, L"start " + std::to_wstring(start_ticks));
-    std::wstring log = setting(L"ZARNSL_LOG");
-    if (!log.empty()) append_log(log, g_command_line);
-    std::wstring cwd_log = setting(L"ZARNSL_CWD_LOG");
-    if (!cwd_log.empty()) {
+    std::wstring startLog = Setting(L"ZARNSL_START_LOG");
+    if (!startLog.empty()) AppendLog(startLog, L"start " + std::to_wstring(startTicks));
+    std::wstring log = Setting(L"ZARNSL_LOG");
+    if (!log.empty()) AppendLog(log, commandLine);
+    std::wstring cwdLog = Setting(L"ZARNSL_CWD_LOG");
+    if (!cwdLog.empty()) {
         wchar_t cwd[MAX_PATH];
         DWORD n = GetCurrentDirectoryW(MAX_PATH, cwd);
-        append_log(cwd_log, std::wstring(cwd, n < MAX_PATH ? n : 0));
+        AppendLog(cwdLog, std::wstring(cwd, n < MAX_PATH ? n : 0));
     }
-    std::wstring events = setting(L"ZARNSL_EVENTS");
+    std::wstring events = Setting(L"ZARNSL_EVENTS");
 
-    std::wstring mode = setting(L"ZARNSL_MODE");
+    std::wstring mode = Setting(L"ZARNSL_MODE");
     if (!mode.empty() && SetModeFromText(mode.c_str()) == DISP_CHANGE_SUCCESSFUL && !events.empty())
-        append_log(events, L"switched " + mode);
+        AppendLog(events, L"switched " + mode);
 
-    const unsigned long children = setting_number(L"ZARNSL_CHILDREN", 0);
-    if (children > 0) start_short_children(children, events);
+    const unsigned long children = SettingNumber(L"ZARNSL_CHILDREN", 0);
+    if (children > 0) StartShortChildren(children, events);
 
-    std::wstring child = setting(L"ZARNSL_CHILD");
+    std::wstring child = Setting(L"ZARNSL_CHILD");
     if (!child.empty()) {
-        const DWORD flags = setting(L"ZARNSL_BREAKAWAY") == L"1" ? CREATE_BREAKAWAY_FROM_JOB : 0;
+        const DWORD flags = Setting(L"ZARNSL_BREAKAWAY") == L"1" ? CREATE_BREAKAWAY_FROM_JOB : 0;
         DWORD error = 0;
-        if (!start_program(child, flags, error) && !events.empty())
-            append_log(events, L"child-error " + std::to_wstring(error));
+        if (!StartProgram(child, flags, error) && !events.empty())
+            AppendLog(events, L"child-error " + std::to_wstring(error));
     }
 
-    DWORD sleep_ms = setting_number(L"ZARNSL_SLEEP_MS", 0);
-    if (sleep_ms > 0) {
-        if (setting(L"ZARNSL_WINDOW") == L"0")
-            Sleep(sleep_ms);
+    DWORD sleepMs = SettingNumber(L"ZARNSL_SLEEP_MS", 0);
+    if (sleepMs > 0) {
+        if (Setting(L"ZARNSL_WINDOW") == L"0")
+            Sleep(sleepMs);
         else
-            run_window(instance, sleep_ms, show);
+            RunWindow(instance, sleepMs, show);
     }
-    if (!events.empty()) append_log(events, L"end " + std::to_wstring(system_ticks()));
-    return static_cast<int>(setting_number(L"ZARNSL_EXIT", 0));
+    if (!events.empty()) AppendLog(events, L"end " + std::to_wstring(SystemTicks()));
+    return static_cast<int>(SettingNumber(L"ZARNSL_EXIT", 0));
 }
