@@ -4,18 +4,16 @@
 
 namespace zarn::layout {
 
-std::array<const Control*, kWindowControlCount> ControlsByTabIndex() {
-    std::array<const Control*, kWindowControlCount> order{};
-    std::size_t n = 0;
-    for (const Control& c : kControls)
-        if (c.kind != Kind::CommonDialog) order[n++] = &c;
+std::array<const Control*, kControlCount> ControlsByTabIndex() {
+    std::array<const Control*, kControlCount> order{};
+    for (std::size_t n = 0; n < kControls.size(); ++n) order[n] = &kControls[n];
     std::sort(order.begin(), order.end(), [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
     return order;
 }
 
 const Control* ControlWithId(int id) {
     for (const Control& c : kControls)
-        if (c.id == id && c.kind != Kind::CommonDialog) return &c;
+        if (c.id == id) return &c;
     return nullptr;
 }
 

@@ -28,16 +28,16 @@ inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
 inline constexpr std::uint32_t kSilver = 0x00C0C0C0;
 inline constexpr std::uint32_t kPlatformDefault = 0xFFFFFFFF;
 
-enum class Kind { PictureButton, CommonDialog, TextBox, PictureCheckBox, DropDownList, Label };
+enum class Kind { PictureButton, TextBox, PictureCheckBox, DropDownList, Label };
 enum class Picture { None, Browse, Run, Check };
 enum class Font { Window, Classic };
 
 struct Control {
     std::string_view name;
     Kind kind;
-    int id = 0;  // the window's control id
+    int id;  // the window's control id
     int left, top, width, height;
-    int tabIndex = -1;           // -1: not in the tab order
+    int tabIndex;
     std::string_view text = "";  // caption, or the accessible name of a picture button
     Picture picture = Picture::None;
     Font font = Font::Window;
@@ -55,16 +55,15 @@ inline constexpr int kGamePathLabel = 105;
 inline constexpr int kBrowseButton = 106;
 }  // namespace id
 
-inline constexpr std::size_t kControlCount = 8;
-inline constexpr std::size_t kWindowControlCount = kControlCount - 1;  // all but the file-open box
+// The window's controls. The file-open box of the browse button is no window of the
+// dialog's; its design follows the table.
+inline constexpr std::size_t kControlCount = 7;
 
 // clang-format off
 inline constexpr std::array<Control, kControlCount> kControls{{
     {.name = "browseButton", .kind = Kind::PictureButton, .id = id::kBrowseButton,
      .left = 2760, .top = 1560, .width = 972, .height = 372, .tabIndex = 6,
      .text = "Browse", .picture = Picture::Browse, .font = Font::Classic, .backColour = kWhite},
-    {.name = "fileOpenBox", .kind = Kind::CommonDialog,
-     .left = 2280, .top = 1560, .width = 0, .height = 0},
     {.name = "gamePathEdit", .kind = Kind::TextBox, .id = id::kGamePathEdit,
      .left = 120, .top = 1200, .width = 3612, .height = 288, .tabIndex = 4,
      .backColour = kDarkBlue, .textColour = kWhite},
@@ -96,7 +95,7 @@ constexpr int ToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerPixe
 
 // The window's controls (all but the file-open box) by tab index: the order in which
 // the window creates them, which the keyboard's Tab follows.
-std::array<const Control*, kWindowControlCount> ControlsByTabIndex();
+std::array<const Control*, kControlCount> ControlsByTabIndex();
 
 // The design of the window's control with this id, or nullptr.
 const Control* ControlWithId(int id);

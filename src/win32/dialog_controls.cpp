@@ -15,7 +15,7 @@ namespace {
 constexpr int kListDropRows = 6;  // rows a list shows when it drops down
 constexpr int kLabelSlackPx = 2;  // device pixels a label is wider than its caption
 
-// The window class, style and size of one designed control; none for the file-open box.
+// The window class, style and size of one designed control.
 struct ChildWindow {
     const wchar_t* windowClass;
     DWORD style;
@@ -47,14 +47,12 @@ ChildWindow ChildWindowFor(HWND dialog, const layout::Control& design, const Dia
             child.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
             child.width = std::max(child.width, theme.TextWidth(dialog, design.text) + kLabelSlackPx);
             break;
-        case layout::Kind::CommonDialog: child.windowClass = nullptr; break;
     }
     return child;
 }
 
 void CreateControl(HWND dialog, HINSTANCE instance, const DialogTheme& theme, const layout::Control& design) {
     const ChildWindow child = ChildWindowFor(dialog, design, theme);
-    if (!child.windowClass) return;
     const Dpi& dpi = theme.dpi();
     const HWND control =
         CreateWindowExW(0, child.windowClass, Widen(design.text).c_str(), child.style, dpi.FromTwips(design.left),

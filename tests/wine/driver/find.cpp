@@ -72,7 +72,7 @@ long Difference(const std::vector<DWORD>& a, const std::vector<DWORD>& b) {
 
 }  // namespace
 
-const std::array<const layout::Control*, layout::kWindowControlCount> kWindowControls = layout::ControlsByTabIndex();
+const std::array<const layout::Control*, layout::kControlCount> kWindowControls = layout::ControlsByTabIndex();
 
 void Fail(const char* fmt, const char* arg) {
     std::printf("error: ");
@@ -159,7 +159,7 @@ HWND ControlWindow(HWND dialog, int controlId) { return ControlWindow(dialog, *l
 
 HWND ControlWindow(HWND dialog, std::string_view name) {
     const layout::Control* c = layout::ControlNamed(name);
-    if (!c || c->kind == layout::Kind::CommonDialog) Fail("unknown control %s", std::string(name).c_str());
+    if (!c) Fail("unknown control %s", std::string(name).c_str());
     return ControlWindow(dialog, *c);
 }
 

@@ -59,7 +59,7 @@ bool IsFileOpen(HWND h);
 HWND WaitDialog();
 
 // The dialog's child windows, by tab index; the file-open box is no window of its own.
-extern const std::array<const layout::Control*, layout::kWindowControlCount> kWindowControls;
+extern const std::array<const layout::Control*, layout::kControlCount> kWindowControls;
 
 // The design name of a child of the dialog ("<none>", "<dialog>" or "<id N>" otherwise).
 std::string NameOf(HWND dialog, HWND child);

@@ -123,7 +123,6 @@ void PrintState(HWND dlg, const layout::Control& c) {
             std::printf("%s.text: %s\n", name.c_str(), OneLine(TextOf(h)).c_str());
             break;
         case Kind::Label: std::printf("%s.text: %s\n", name.c_str(), OneLine(TextOf(h)).c_str()); break;
-        case Kind::CommonDialog: break;
     }
 }
 
