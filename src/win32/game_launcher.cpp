@@ -107,8 +107,7 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
     info.nShow = SW_SHOWNORMAL;
     // COM first, on this thread, as the shell asks of its callers; it stays until the program ends.
     if (!com_) com_.emplace();
-    if (!SystemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW")(&info))
-        return Failure(GetLastError());
+    if (!ZARN_SYSTEM_FUNCTION(L"shell32.dll", ShellExecuteExW)(&info)) return Failure(GetLastError());
     StartResult result;
     if (info.hProcess) {
         result.process = std::make_unique<Win32GameProcess>(UniqueHandle(info.hProcess), UniqueHandle(), nullptr);

@@ -23,3 +23,6 @@ Function* SystemFunction(const wchar_t* dll, const char* name) {
 }
 
 }  // namespace zarn::win32
+
+// A system function by its declared name: the type and the name asked for cannot part.
+#define ZARN_SYSTEM_FUNCTION(dll, function) ::zarn::win32::SystemFunction<decltype(function)>(dll, #function)
