@@ -117,36 +117,23 @@ TEST_F(StartUp, AZarnResStartedByAGameRunStartsNothing) {
     EXPECT_TRUE(log.empty());  // nothing shown, read or started
 }
 
-TEST_F(StartUp, SwitchAfterTheFirstCharacterKeepsTheDialogWithBoxClear) {
+// "/res" after the first character keeps the dialog with the box clear, ShowRes not even
+// read; at the very start (even when it comes again later), or in capitals, it is the
+// game's own argument. It counts anywhere, not as a whole word.
+TEST_F(StartUp, TheResSwitchKeepsTheDialogOnlyAfterTheFirstCharacter) {
     settings.values["ShowRes"] = "11";
-    for (const char* args : {"-w /res", " /res", "-w /resolution"}) {
+    const std::pair<std::string, bool> cases[] = {{"-w /res", true}, {" /res", true},         {"-w /resolution", true},
+                                                  {"/res", false},   {"/res -w /res", false}, {"-w /RES", false}};
+    for (const auto& [args, keepsDialog] : cases) {
+        log.clear();
         view = fake::View(log);
         launcher.started.clear();
         Load(args);
-        EXPECT_FALSE(LaunchedDirectly()) << args;
-        EXPECT_TRUE(view.loaded) << args;
-        EXPECT_EQ(view.skipDialog, false) << args;
+        EXPECT_EQ(view.loaded, keepsDialog) << args;
+        EXPECT_EQ(view.skipDialog, !keepsDialog) << args;
+        EXPECT_EQ(std::count(log.begin(), log.end(), "get ShowRes"), keepsDialog ? 0 : 1) << args;
+        EXPECT_EQ(Started(), keepsDialog ? std::vector<std::string>{} : std::vector<std::string>{kGame + " " + args});
     }
-    // ShowRes is not even read when the switch keeps the dialog.
-    EXPECT_EQ(std::count(log.begin(), log.end(), "get ShowRes"), 0);
-}
-
-TEST_F(StartUp, SwitchAtTheVeryStartDoesNotForceTheDialog) {
-    settings.values["ShowRes"] = "11";
-    Load("/res");
-    EXPECT_EQ(Started(), (std::vector<std::string>{kGame + " /res"}));
-}
-
-TEST_F(StartUp, SwitchFirstAndAgainLaterCountsAsFirst) {
-    settings.values["ShowRes"] = "11";
-    Load("/res -w /res");
-    EXPECT_TRUE(LaunchedDirectly());
-}
-
-TEST_F(StartUp, SwitchInCapitalsIsNotTheSwitch) {
-    settings.values["ShowRes"] = "11";
-    Load("-w /RES");
-    EXPECT_EQ(Started(), (std::vector<std::string>{kGame + " -w /RES"}));
 }
 
 TEST_F(StartUp, OnlyExactlyElevenSkipsTheDialog) {
