@@ -70,27 +70,27 @@ void AddRows(HWND list, const Rows& rows, ItemData itemData) {
     }
 }
 
-void FillLists(HWND dialog, const DialogTheme& theme) {
-    // The lists' closed height is the designed one; their rows match it.
-    for (int id : {layout::id::kResolutionList, layout::id::kColourList}) {
-        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), theme.ListRowHeight());
-        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, 0, theme.ListRowHeight());
-    }
-    AddRows(GetDlgItem(dialog, layout::id::kResolutionList), kResolutionRows,
-            [](const auto& row) { return row.width; });
-    AddRows(GetDlgItem(dialog, layout::id::kColourList), kColourRows, [](const auto& row) { return row.bitsPerPixel; });
-}
-
 }  // namespace
 
 void CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogTheme& theme) {
     // Creation order is the Tab order: the dialog manager walks the children in z-order.
     for (const layout::Control* design : layout::ControlsByTabIndex()) CreateControl(dialog, instance, theme, *design);
-    FillLists(dialog, theme);
+    // The lists' closed height is the designed one; their rows match it.
+    for (int id : {layout::id::kResolutionList, layout::id::kColourList}) {
+        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), theme.ListRowHeight());
+        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, 0, theme.ListRowHeight());
+    }
     // The label's last pixel row lies under the path box's frame: keep the label beneath it.
     // It takes no focus, so its place in the z-order does not change the Tab order.
     SetWindowPos(GetDlgItem(dialog, layout::id::kGamePathLabel), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void AddListRows(HWND dialog) {
+    const HWND resolutions = GetDlgItem(dialog, layout::id::kResolutionList);
+    if (SendMessageW(resolutions, CB_GETCOUNT, 0, 0) > 0) return;
+    AddRows(resolutions, kResolutionRows, [](const auto& row) { return row.width; });
+    AddRows(GetDlgItem(dialog, layout::id::kColourList), kColourRows, [](const auto& row) { return row.bitsPerPixel; });
 }
 
 }  // namespace zarn::win32

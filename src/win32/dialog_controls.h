@@ -8,7 +8,11 @@
 namespace zarn::win32 {
 
 // Creates the controls of the design table in Tab order, at the theme's DPI, with
-// their fonts, and fills the two lists. Raises a RuntimeError on failure.
+// their fonts. Raises a RuntimeError on failure.
 void CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogTheme& theme);
+
+// Fills the two lists with the catalogue's rows, once. The first paint needs none of
+// them (no row is selected yet), so this waits until the window is shown.
+void AddListRows(HWND dialog);
 
 }  // namespace zarn::win32

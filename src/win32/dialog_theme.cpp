@@ -194,6 +194,10 @@ void DialogTheme::DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offs
     const SelectedObject picture(memory.get(), bitmap);
     const SavedDc saved(dc);
     IntersectClipRect(dc, into.left, into.top, into.right, into.bottom);
+    if (scaled.cx == size.cx && scaled.cy == size.cy) {
+        BitBlt(dc, x, y, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);  // at its own size: a plain copy
+        return;
+    }
     SetStretchBltMode(dc, HALFTONE);
     StretchBlt(dc, x, y, scaled.cx, scaled.cy, memory.get(), 0, 0, size.cx, size.cy, SRCCOPY);
 }
