@@ -34,7 +34,7 @@ bare=$(zw_tool barewindow.exe) || { echo "barewindow.exe not built"; exit 1; }
 barelauncher=$(zw_tool barelauncher.exe) || { echo "barelauncher.exe not built"; exit 1; }
 game_seconds=5
 runs=3
-fine_runs=9
+fine_runs=15
 ticks=$(getconf CLK_TCK)
 
 trap zw_cleanup EXIT
