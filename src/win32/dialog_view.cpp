@@ -1,7 +1,6 @@
 #include "win32/dialog_view.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "base/error_box.h"
 #include "resource.h"
@@ -38,7 +37,6 @@ RECT CentredFrame(const Dpi& dpi) {
 
 Win32DialogView::~Win32DialogView() {
     if (hwnd_) DestroyWindow(hwnd_);
-    if (closing_ && IsWindow(closing_)) DestroyWindow(closing_);
 }
 
 void Win32DialogView::Create(DialogEvents events) {
@@ -82,14 +80,10 @@ void Win32DialogView::Show() {
     AddListRows(hwnd_);
 }
 
-// The window leaves the screen at once and hands nothing on from then; it is destroyed
-// when its close comes through the queue, which in a direct launch is while the game
-// already runs: tearing down the window and its controls need not delay the start.
 void Win32DialogView::Unload() {
     if (!hwnd_) return;
-    closing_ = std::exchange(hwnd_, nullptr);
-    ShowWindow(closing_, SW_HIDE);
-    PostMessageW(closing_, WM_CLOSE, 0, 0);  // unloaded, the window procedure leaves it to DefWindowProc
+    DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
 }
 
 void Win32DialogView::SetResolutionRow(int row) {

@@ -70,7 +70,6 @@ private:
     HINSTANCE instance_;
     DialogEvents events_;
     HWND hwnd_ = nullptr;
-    HWND closing_ = nullptr;  // unloaded, hidden, and destroyed by its posted close
     HWND lastFocus_ = nullptr;
     std::unique_ptr<DialogTheme> theme_;
     PictureCheckBox skipDialogCheck_;
