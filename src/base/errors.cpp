@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "base/wtf8.h"
+
 namespace zarn {
 
 namespace error {
@@ -15,56 +17,49 @@ RuntimeError FileNotFound() { return {kFileNotFound, "File not found"}; }
 
 namespace {
 
-bool IsSeparator(std::string_view c) { return c == "\\" || c == "/"; }
+// A character of the text (a code point, as its UTF-8 sequence), so that nothing is cut inside one.
+struct Character {
+    std::string_view text;
+    char32_t code;
+};
 
-// The text's characters (code points, as UTF-8 sequences), so that nothing is cut
-// inside one.
-std::vector<std::string_view> Characters(std::string_view text) {
-    std::vector<std::string_view> characters;
-    std::size_t start = 0;
-    for (std::size_t at = 1; at <= text.size(); ++at) {
-        if (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) continue;
-        characters.push_back(text.substr(start, at - start));
-        start = at;
+std::vector<Character> Characters(std::string_view text) {
+    std::vector<Character> characters;
+    for (std::size_t at = 0, length = 0; at < text.size(); at += length) {
+        const char32_t code = DecodeCodePoint(text, at, length);
+        characters.push_back({text.substr(at, length), code});
     }
     return characters;
 }
 
-char32_t CodePoint(std::string_view character) {
-    const auto byte = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(character[i])); };
-    switch (character.size()) {
-        case 2: return (byte(0) & 0x1F) << 6 | (byte(1) & 0x3F);
-        case 3: return (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
-        case 4: return (byte(0) & 0x07) << 18 | (byte(1) & 0x3F) << 12 | (byte(2) & 0x3F) << 6 | (byte(3) & 0x3F);
-        default: return byte(0);
-    }
-}
+bool IsSeparator(const Character& c) { return c.code == '\\' || c.code == '/'; }
 
 // Characters that would make a box lie about a path: control characters (a NUL
 // ends the box's text, a line end breaks it) and the bidirectional controls, which
-// turn what follows around, the box's own words included.
-bool Misleads(std::string_view character) {
-    const char32_t c = CodePoint(character);
+// turn what follows around, the box's own words included. A byte that starts no
+// character is shown as U+FFFD too.
+bool ShownAsReplacement(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
-           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFFFD;
 }
 
 }  // namespace
 
 std::string ShownPath(std::string_view path) {
-    std::vector<std::string_view> characters = Characters(path);
+    std::vector<Character> characters = Characters(path);
     if (characters.size() > kShownPathMost) {
         // The start names the drive and the first folders, the end the program: keep both.
         const std::size_t head = kShownPathMost / 2, tail = kShownPathMost - head - 1;
         characters.erase(characters.begin() + static_cast<std::ptrdiff_t>(head),
                          characters.end() - static_cast<std::ptrdiff_t>(tail));
-        characters.insert(characters.begin() + static_cast<std::ptrdiff_t>(head), "\xE2\x80\xA6");  // …
+        characters.insert(characters.begin() + static_cast<std::ptrdiff_t>(head),
+                          Character{"\xE2\x80\xA6", 0x2026});  // …
     }
 
     std::string shown;
     std::size_t line = 0;
     for (std::size_t at = 0; at < characters.size(); ++at) {
-        shown += Misleads(characters[at]) ? std::string_view("\xEF\xBF\xBD") : characters[at];
+        shown += ShownAsReplacement(characters[at].code) ? std::string_view("\xEF\xBF\xBD") : characters[at].text;
         ++line;
         if (at + 1 == characters.size()) break;
         if (IsSeparator(characters[at])) {

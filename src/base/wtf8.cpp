@@ -27,8 +27,9 @@ void AppendCodePoint(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one sequence at text[at]; sets length to the bytes it took (at least 1).
-char32_t DecodeOne(std::string_view text, std::size_t at, std::size_t& length) {
+}  // namespace
+
+char32_t DecodeCodePoint(std::string_view text, std::size_t at, std::size_t& length) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
     const unsigned char lead = byte(0);
     length = 1;
@@ -55,8 +56,6 @@ char32_t DecodeOne(std::string_view text, std::size_t at, std::size_t& length) {
     return c;
 }
 
-}  // namespace
-
 std::string Utf16ToWtf8(std::u16string_view utf16) {
     std::string out;
     out.reserve(utf16.size());
@@ -76,7 +75,7 @@ std::u16string Wtf8ToUtf16(std::string_view wtf8) {
     out.reserve(wtf8.size());
     for (std::size_t at = 0; at < wtf8.size();) {
         std::size_t length = 0;
-        const char32_t c = DecodeOne(wtf8, at, length);
+        const char32_t c = DecodeCodePoint(wtf8, at, length);
         at += length;
         if (c >= 0x10000) {
             out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
@@ -92,7 +91,7 @@ std::size_t Utf16Length(std::string_view wtf8) {
     std::size_t units = 0;
     for (std::size_t at = 0; at < wtf8.size();) {
         std::size_t length = 0;
-        units += DecodeOne(wtf8, at, length) >= 0x10000 ? 2 : 1;
+        units += DecodeCodePoint(wtf8, at, length) >= 0x10000 ? 2 : 1;
         at += length;
     }
     return units;

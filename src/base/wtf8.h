@@ -19,4 +19,8 @@ std::u16string Wtf8ToUtf16(std::string_view wtf8);
 // How many UTF-16 units the text takes, without converting it.
 std::size_t Utf16Length(std::string_view wtf8);
 
+// The code point whose sequence starts at wtf8[at], and the bytes it takes (at least
+// one): U+FFFD for a byte that starts no sequence.
+char32_t DecodeCodePoint(std::string_view wtf8, std::size_t at, std::size_t& length);
+
 }  // namespace zarn
