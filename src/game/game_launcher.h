@@ -20,7 +20,7 @@ enum class StartError { None, FileNotFound, PathNotFound, ElevationRequired, Oth
 struct StartResult {
     std::unique_ptr<GameProcess> process;  // nullptr when the start failed
     StartError error = StartError::None;
-    std::string errorText;  // then the platform's own text for it
+    std::string errorText{};  // then the platform's own text for it
 };
 
 class GameLauncher {

@@ -101,7 +101,7 @@ HBRUSH DialogTheme::MakeBackgroundBrush() const {
     {
         const WindowDc screen;
         scaled.reset(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
-        const MemoryDc dc(screen.get());
+        const MemoryDc dc(CreateCompatibleDC(screen.get()));
         const SelectedObject picture(dc.get(), scaled.get());
         DrawPicture(dc.get(), background_.get(), RECT{0, 0, size.cx, size.cy}, 0);
     }
@@ -190,7 +190,7 @@ void DialogTheme::DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offs
     if (fit == Fit::SpanWidth) scaled.cx = std::max<LONG>(scaled.cx, into.right - into.left + kSpanOverhangPx);
     const int x = into.left + (into.right - into.left - scaled.cx) / 2 + offset;
     const int y = into.top + (into.bottom - into.top - scaled.cy) / 2 + offset;
-    const MemoryDc memory(dc);
+    const MemoryDc memory(CreateCompatibleDC(dc));
     const SelectedObject picture(memory.get(), bitmap);
     const SavedDc saved(dc);
     IntersectClipRect(dc, into.left, into.top, into.right, into.bottom);

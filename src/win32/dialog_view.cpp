@@ -33,6 +33,9 @@ RECT CentredFrame(const Dpi& dpi) {
     return {x, y, x + width, y + height};
 }
 
+void SelectRow(HWND list, int row) { SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(row), 0); }
+int SelectedRow(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
+
 }  // namespace
 
 Win32DialogView::~Win32DialogView() {
@@ -86,18 +89,10 @@ void Win32DialogView::Unload() {
     hwnd_ = nullptr;
 }
 
-void Win32DialogView::SetResolutionRow(int row) {
-    SendMessageW(Control(layout::id::kResolutionList), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
-}
-int Win32DialogView::ResolutionRow() const {
-    return static_cast<int>(SendMessageW(Control(layout::id::kResolutionList), CB_GETCURSEL, 0, 0));
-}
-void Win32DialogView::SetColourRow(int row) {
-    SendMessageW(Control(layout::id::kColourList), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
-}
-int Win32DialogView::ColourRow() const {
-    return static_cast<int>(SendMessageW(Control(layout::id::kColourList), CB_GETCURSEL, 0, 0));
-}
+void Win32DialogView::SetResolutionRow(int row) { SelectRow(Control(layout::id::kResolutionList), row); }
+int Win32DialogView::ResolutionRow() const { return SelectedRow(Control(layout::id::kResolutionList)); }
+void Win32DialogView::SetColourRow(int row) { SelectRow(Control(layout::id::kColourList), row); }
+int Win32DialogView::ColourRow() const { return SelectedRow(Control(layout::id::kColourList)); }
 void Win32DialogView::SetPathText(const std::string& text) {
     SetWindowTextW(Control(layout::id::kGamePathEdit), Widen(text).c_str());
 }

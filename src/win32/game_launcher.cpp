@@ -53,12 +53,7 @@ StartError Classify(DWORD code) {
     }
 }
 
-StartResult Failure(DWORD code) {
-    StartResult result;
-    result.error = Classify(code);
-    result.errorText = SystemText(code);
-    return result;
-}
+StartResult Failure(DWORD code) { return {nullptr, Classify(code), SystemText(code)}; }
 
 // A program that exists but lies beyond MAX_PATH is no missing file: the platform
 // cannot start it from there.
@@ -89,10 +84,7 @@ StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
     UniqueHandle process(pi.hProcess);
     UniqueHandle thread(pi.hThread);
     auto job = GameJob::Holding(process.get());
-
-    StartResult result;
-    result.process = std::make_unique<Win32GameProcess>(std::move(process), std::move(thread), std::move(job));
-    return result;
+    return {.process = std::make_unique<Win32GameProcess>(std::move(process), std::move(thread), std::move(job))};
 }
 
 StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
@@ -108,14 +100,8 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
     // COM first, on this thread, as the shell asks of its callers; it stays until the program ends.
     if (!com_) com_.emplace();
     if (!ZARN_SYSTEM_FUNCTION(L"shell32.dll", ShellExecuteExW)(&info)) return Failure(GetLastError());
-    StartResult result;
-    if (info.hProcess) {
-        result.process = std::make_unique<Win32GameProcess>(UniqueHandle(info.hProcess), UniqueHandle(), nullptr);
-    } else {
-        result.error = StartError::Other;
-        result.errorText = "Windows started the game without a process to wait for.";
-    }
-    return result;
+    if (!info.hProcess) return {nullptr, StartError::Other, "Windows started the game without a process to wait for."};
+    return {.process = std::make_unique<Win32GameProcess>(UniqueHandle(info.hProcess), UniqueHandle(), nullptr)};
 }
 
 }  // namespace zarn::win32

@@ -1,7 +1,7 @@
 #pragma once
 // Scopes for borrowed GDI state: each gives back at the end of its scope what it took,
 // so no early return or exception leaves a device context changed or held.
-// Objects the program owns are held in UniqueGdi (win32/handles.h) instead.
+// Objects the program owns are held in UniqueGdi and MemoryDc (win32/handles.h) instead.
 
 #include <windows.h>
 
@@ -22,22 +22,6 @@ public:
 
 private:
     HWND window_;
-    HDC dc_;
-};
-
-// A memory device context compatible with another one, deleted again.
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDc() {
-        if (dc_) DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-
-    HDC get() const { return dc_; }
-
-private:
     HDC dc_;
 };
 

@@ -8,26 +8,21 @@
 
 namespace zarn::win32 {
 
-struct HandleCloser {
-    void operator()(HANDLE h) const {
-        if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
+// Calls Close on a handle that is set (not null, not INVALID_HANDLE_VALUE).
+template <typename Handle, auto Close>
+struct Closer {
+    void operator()(Handle h) const {
+        if (h && h != reinterpret_cast<Handle>(INVALID_HANDLE_VALUE)) Close(h);
     }
 };
-using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+template <typename Handle, auto Close>
+using Unique = std::unique_ptr<std::remove_pointer_t<Handle>, Closer<Handle, Close>>;
 
-struct KeyCloser {
-    void operator()(HKEY k) const {
-        if (k) RegCloseKey(k);
-    }
-};
-using UniqueKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
-
-struct GdiDeleter {
-    void operator()(HGDIOBJ o) const {
-        if (o) DeleteObject(o);
-    }
-};
+using UniqueHandle = Unique<HANDLE, CloseHandle>;
+using UniqueKey = Unique<HKEY, RegCloseKey>;
 template <typename T>
-using UniqueGdi = std::unique_ptr<std::remove_pointer_t<T>, GdiDeleter>;
+using UniqueGdi = Unique<T, DeleteObject>;
+// A memory device context (CreateCompatibleDC), deleted again.
+using MemoryDc = Unique<HDC, DeleteDC>;
 
 }  // namespace zarn::win32
