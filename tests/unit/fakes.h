@@ -42,32 +42,38 @@ RuntimeError ErrorOf(Call&& call) {
     return RuntimeError(0, "no error");
 }
 
-class Settings : public SettingsStore {
+// A fake that writes into the shared log.
+class Logged {
 public:
-    explicit Settings(Log& log) : log_(log) {}
+    explicit Logged(Log& log) : log_(&log) {}
+
+protected:
+    Log* log_;
+};
+
+class Settings : public SettingsStore, Logged {
+public:
+    using Logged::Logged;
     std::map<std::string, std::string> values;  // key -> text; absent keys read as ""
     std::optional<std::string> failWriteOf;     // a write of this key raises error 5
 
     std::string GetSetting(std::string_view app, std::string_view section, std::string_view key) override {
-        log_.push_back("get " + std::string(key));
+        log_->push_back("get " + std::string(key));
         if (app != kApplication || section != kSection) return "";
         const auto it = values.find(std::string(key));
         return it == values.end() ? "" : it->second;
     }
     void SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view value) override {
-        log_.push_back("save " + std::string(key) + "=" + std::string(value));
+        log_->push_back("save " + std::string(key) + "=" + std::string(value));
         if (failWriteOf == key) throw error::InvalidCall("Access is denied.");
         if (app == kApplication && section == kSection) values[std::string(key)] = std::string(value);
     }
-
-private:
-    Log& log_;
 };
 
-class Boxes : public MessageBoxes {
+class Boxes : public MessageBoxes, Logged {
 public:
-    explicit Boxes(Log& log) : log_(log) {}
+    using Logged::Logged;
     struct Box {
         std::string text;
         BoxStyle style;
@@ -75,31 +81,25 @@ public:
     std::vector<Box> shown;
     std::function<void()> whileUp;  // runs once while the next box is up, as a repaint behind it would
     void Show(const std::string& text, BoxStyle style) override {
-        log_.push_back("box " + text);
+        log_->push_back("box " + text);
         shown.push_back({text, style});
         if (auto run = std::exchange(whileUp, nullptr)) run();
     }
-
-private:
-    Log& log_;
 };
 
-class Pump : public MessagePump {
+class Pump : public MessagePump, Logged {
 public:
-    explicit Pump(Log& log) : log_(log) {}
+    using Logged::Logged;
     std::function<void()> onDispatch;  // runs "handlers" nested in the wait
     void DispatchPending() override {
-        log_.push_back("dispatch");
+        log_->push_back("dispatch");
         if (onDispatch) onDispatch();
     }
-
-private:
-    Log& log_;
 };
 
-class Display : public DisplayModes {
+class Display : public DisplayModes, Logged {
 public:
-    explicit Display(Log& log) : log_(log) {}
+    using Logged::Logged;
     std::vector<DisplayMode> modes;
     ChangeResult answer = ChangeResult::Successful;
     std::vector<DisplayMode> applied;
@@ -115,13 +115,10 @@ public:
     }
     ChangeResult ApplyEnumerated() override {
         applied.push_back(modes.at(last.value()));
-        log_.push_back("apply " + std::to_string(applied.back().width) + "x" + std::to_string(applied.back().height) +
-                       "x" + std::to_string(applied.back().bitsPerPel));
+        log_->push_back("apply " + std::to_string(applied.back().width) + "x" + std::to_string(applied.back().height) +
+                        "x" + std::to_string(applied.back().bitsPerPel));
         return answer;
     }
-
-private:
-    Log& log_;
 };
 
 // A file system of listed files and folders that records every path looked up.
@@ -138,29 +135,28 @@ struct Files : FileProbe {
     }
 };
 
-class Process : public GameProcess {
+class Process : public GameProcess, Logged {
 public:
     Process(Log& log, int passesUntilEnd, bool isThisProgram)
-        : log_(log), passesLeft_(passesUntilEnd), isThisProgram_(isThisProgram) {}
-    ~Process() override { log_.push_back("close"); }
+        : Logged(log), passesLeft_(passesUntilEnd), isThisProgram_(isThisProgram) {}
+    ~Process() override { log_->push_back("close"); }
     bool IsThisProgram() override { return isThisProgram_; }
-    void Resume() override { log_.push_back("resume"); }
-    void Discard() override { log_.push_back("discard"); }
+    void Resume() override { log_->push_back("resume"); }
+    void Discard() override { log_->push_back("discard"); }
     bool HasEnded() override {
-        log_.push_back("poll");
+        log_->push_back("poll");
         return passesLeft_-- <= 0;
     }
-    void WaitForEndOrMessage() override { log_.push_back("wait"); }
+    void WaitForEndOrMessage() override { log_->push_back("wait"); }
 
 private:
-    Log& log_;
     int passesLeft_;
     bool isThisProgram_;
 };
 
-class Launcher : public GameLauncher {
+class Launcher : public GameLauncher, Logged {
 public:
-    explicit Launcher(Log& log) : log_(log) {}
+    using Logged::Logged;
     std::vector<std::string> started;  // command lines of the games let run
     std::vector<LaunchCommand> commands;
     int passesUntilEnd = 0;
@@ -170,11 +166,11 @@ public:
     bool isThisProgram = false;
 
     StartResult StartSuspended(const LaunchCommand& command) override {
-        log_.push_back("start " + command.commandLine);
+        log_->push_back("start " + command.commandLine);
         return Answer(command, failWith);
     }
     StartResult StartThroughShell(const LaunchCommand& command) override {
-        log_.push_back("shell " + command.program + " |" + command.parameters);
+        log_->push_back("shell " + command.program + " |" + command.parameters);
         return Answer(command, shellFailsWith);
     }
 
@@ -188,17 +184,15 @@ private:
         }
         started.push_back(command.commandLine);
         commands.push_back(command);
-        result.process = std::make_unique<Process>(log_, passesUntilEnd, isThisProgram);
+        result.process = std::make_unique<Process>(*log_, passesUntilEnd, isThisProgram);
         return result;
     }
-
-    Log& log_;
 };
 
 // The dialog's window: plain state plus a log of Show, Unload and SetBusy.
-class View : public DialogView {
+class View : public DialogView, Logged {
 public:
-    explicit View(Log& log) : log_(&log) {}
+    using Logged::Logged;
     bool shown = false, loaded = true, busy = false, skipDialog = false;
     int resolutionRow = -1, colourRow = -1;
     std::string pathText;
@@ -224,9 +218,6 @@ public:
         log_->push_back(b ? "busy" : "idle");
         busy = b;
     }
-
-private:
-    Log* log_;
 };
 
 class OpenBox : public FileOpenBox {
