@@ -63,6 +63,7 @@ TEST(ErrorBox, ControlCharactersInAPathShowAsReplacementsAndTheDescriptionStaysW
         {"\u202E", true},  {"\u202A", true},  {"\u200E", true},  {"\u200F", true},  {"\u061C", true},
         {"\u2066", true},  {"\u2069", true},  {"\u0085", true},  {"\u202F", false}, {"\u2065", false},
         {"\u200D", false}, {"\u200C", false}, {"\u061B", false}, {"\u00A0", false}, {"\U0001F3AE", false},
+        {"\xFF", true},  // a byte that starts no character
     };
     for (const auto& [character, replaced] : characters)
         EXPECT_EQ(ShownPath(std::string("C:\\zw\\") + character + "exe"),
