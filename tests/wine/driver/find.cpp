@@ -27,12 +27,6 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
-const layout::Control* WindowControl(int controlId) {
-    for (const layout::Control* c : kWindowControls)
-        if (c->id == controlId) return c;
-    return nullptr;
-}
-
 // 32x32 pixels (0x00RRGGBB) of a screen rectangle, or of an icon drawn on a
 // given background.
 std::vector<DWORD> Grab(HDC source, int x, int y, HICON icon, DWORD background) {
@@ -43,7 +37,7 @@ std::vector<DWORD> Grab(HDC source, int x, int y, HICON icon, DWORD background) 
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    const MemoryDc mem(nullptr);
+    const MemoryDc mem(CreateCompatibleDC(nullptr));
     const UniqueGdi<HBITMAP> bmp(CreateDIBSection(mem.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bmp) Fail("cannot make a bitmap to read the screen into");
     const SelectedObject selected(mem.get(), bmp.get());
@@ -132,6 +126,11 @@ std::vector<HWND> VisibleTopLevel() {
 
 bool IsBox(HWND h) { return ClassOf(h) == L"#32770" && CaptionOf(h) == kBoxCaption; }
 
+std::string BoxText(HWND box) {
+    HWND text = GetDlgItem(box, 0xFFFF);
+    return text ? OneLine(TextOf(text)) : "<no text control>";
+}
+
 bool IsDialog(HWND h) { return ClassOf(h) == kDialogClass && CaptionOf(h) == kDialogCaption; }
 
 bool IsFileOpen(HWND h) { return ClassOf(h) == L"#32770" && CaptionOf(h) == kFileOpenTitle; }
@@ -145,7 +144,7 @@ std::string NameOf(HWND dialog, HWND child) {
     HWND parent = GetParent(child);
     if (parent && parent != dialog && GetParent(parent) == dialog) child = parent;
     int childId = GetDlgCtrlID(child);
-    if (const layout::Control* c = WindowControl(childId)) return std::string(c->name);
+    if (const layout::Control* c = layout::ControlWithId(childId)) return std::string(c->name);
     return "<id " + std::to_string(childId) + ">";
 }
 
@@ -161,6 +160,11 @@ HWND ControlWindow(HWND dialog, std::string_view name) {
     const layout::Control* c = layout::ControlNamed(name);
     if (!c) Fail("unknown control %s", std::string(name).c_str());
     return ControlWindow(dialog, *c);
+}
+
+std::string SelectedRowText(HWND combo) {
+    const LRESULT row = Send(combo, CB_GETCURSEL);
+    return row == CB_ERR ? "<none>" : Narrow(ComboRow(combo, row));
 }
 
 std::wstring ComboRow(HWND combo, LRESULT row) {

@@ -42,18 +42,29 @@ HWND FindTopLevel(Pred pred) {
     return nullptr;
 }
 
-// The first visible top-level window that fits, waited for up to timeoutSeconds.
-template <class Pred>
-HWND WaitFor(Pred pred, const char* what) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+// Asks every 50 ms until done() answers true or the seconds have passed; whether it did.
+template <class Done>
+bool Within(double seconds, Done done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     for (;;) {
-        if (HWND h = FindTopLevel(pred)) return h;
-        if (std::chrono::steady_clock::now() > deadline) Fail("timed out waiting for %s", what);
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > deadline) return false;
         Sleep(50);
     }
 }
 
+// The first visible top-level window that fits, waited for up to timeoutSeconds.
+template <class Pred>
+HWND WaitFor(Pred pred, const char* what) {
+    HWND h = nullptr;
+    if (!Within(timeoutSeconds, [&] { return (h = FindTopLevel(pred)) != nullptr; }))
+        Fail("timed out waiting for %s", what);
+    return h;
+}
+
 bool IsBox(HWND h);
+// A message box's text on one line.
+std::string BoxText(HWND box);
 bool IsDialog(HWND h);
 bool IsFileOpen(HWND h);
 HWND WaitDialog();
@@ -70,6 +81,8 @@ HWND ControlWindow(HWND dialog, int controlId);
 HWND ControlWindow(HWND dialog, std::string_view name);
 
 std::wstring ComboRow(HWND combo, LRESULT row);
+// The selected row's text of a list, "<none>" when none is selected.
+std::string SelectedRowText(HWND combo);
 
 // The window with the keyboard focus in the thread that owns this window.
 HWND FocusIn(HWND window);

@@ -11,7 +11,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -51,8 +50,7 @@ double SecondsOr(const Args& args, double otherwise) { return args.empty() ? oth
 int VerbMsgBox(const Args& args) {
     const bool keep = !args.empty() && args[0] == "--keep";
     HWND box = WaitFor(IsBox, "a ZarnRes message box");
-    HWND text = GetDlgItem(box, 0xFFFF);
-    std::printf("text: %s\n", text ? OneLine(TextOf(text)).c_str() : "<no text control>");
+    std::printf("text: %s\n", BoxText(box).c_str());
     std::printf("icon: %s\n", IconName(box));
     std::vector<std::string> buttons;
     for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
@@ -85,14 +83,10 @@ int VerbMsgBox(const Args& args) {
 }
 
 int VerbNoBox(const Args& args) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(SecondsOr(args, 1.0));
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (HWND box = FindTopLevel(IsBox)) {
-            HWND text = GetDlgItem(box, 0xFFFF);
-            std::printf("text: %s\n", text ? OneLine(TextOf(text)).c_str() : "");
-            Fail("an unexpected message box is shown");
-        }
-        Sleep(50);
+    HWND box = nullptr;
+    if (Within(SecondsOr(args, 1.0), [&] { return (box = FindTopLevel(IsBox)) != nullptr; })) {
+        std::printf("text: %s\n", BoxText(box).c_str());
+        Fail("an unexpected message box is shown");
     }
     std::printf("nobox: ok\n");
     return 0;
@@ -104,9 +98,8 @@ void PrintState(HWND dlg, const layout::Control& c) {
     HWND h = ControlWindow(dlg, c);
     switch (c.kind) {
         case Kind::DropDownList: {
-            auto sel = Send(h, CB_GETCURSEL);
-            std::printf("%s: %s\n", name.c_str(), sel == CB_ERR ? "<none>" : Narrow(ComboRow(h, sel)).c_str());
-            std::printf("%s.index: %ld\n", name.c_str(), static_cast<long>(sel));
+            std::printf("%s: %s\n", name.c_str(), SelectedRowText(h).c_str());
+            std::printf("%s.index: %ld\n", name.c_str(), static_cast<long>(Send(h, CB_GETCURSEL)));
             auto count = Send(h, CB_GETCOUNT);
             std::printf("%s.rows:", name.c_str());
             for (LRESULT i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : " ", Narrow(ComboRow(h, i)).c_str());
@@ -138,6 +131,29 @@ std::string RectText(int left, int top, int width, int height) {
            std::to_string(height);
 }
 
+// Prints a control's place and adds to wrong where it is not the designed one.
+void CheckPlace(HWND dlg, const layout::Control& c, const zarn::win32::Dpi& dpi, std::vector<std::string>& wrong) {
+    const std::string name(c.name);
+    HWND h = GetDlgItem(dlg, c.id);
+    if (!h) {
+        std::printf("%s: <missing>\n", name.c_str());
+        wrong.push_back(name + " missing");
+        return;
+    }
+    const RECT r = RectIn(dlg, h);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const int wantLeft = dpi.FromTwips(c.left), wantTop = dpi.FromTwips(c.top);
+    const int wantWidth = dpi.FromTwips(c.width), wantHeight = dpi.FromTwips(c.height);
+    const bool mayGrow = c.kind == Kind::Label || c.kind == Kind::PictureCheckBox;
+    const bool widthOk =
+        mayGrow ? width >= wantWidth && r.right <= dpi.FromTwips(layout::kClientWidth) : width == wantWidth;
+    const std::string got = RectText(r.left, r.top, width, height);
+    std::printf("%s: %s\n", name.c_str(), got.c_str());
+    if (r.left != wantLeft || r.top != wantTop || height != wantHeight || !widthOk)
+        wrong.push_back(name + " at " + got + ", designed " + RectText(wantLeft, wantTop, wantWidth, wantHeight) +
+                        (mayGrow ? " or wider" : ""));
+}
+
 // The dialog against its design table, in pixels at the screen's DPI as the dialog
 // converts it: the client size and each control's place and size must match, except
 // that the label and the check box may grow to the right, within the client area, so
@@ -156,26 +172,7 @@ int VerbLayout(const Args&) {
     if (client.right != clientWidth || client.bottom != clientHeight)
         wrong.push_back("client " + std::to_string(client.right) + "x" + std::to_string(client.bottom) + ", designed " +
                         std::to_string(clientWidth) + "x" + std::to_string(clientHeight));
-    for (const layout::Control* c : kWindowControls) {
-        const std::string name(c->name);
-        HWND h = GetDlgItem(dlg, c->id);
-        if (!h) {
-            std::printf("%s: <missing>\n", name.c_str());
-            wrong.push_back(name + " missing");
-            continue;
-        }
-        const RECT r = RectIn(dlg, h);
-        const int width = r.right - r.left, height = r.bottom - r.top;
-        const int wantLeft = dpi.FromTwips(c->left), wantTop = dpi.FromTwips(c->top);
-        const int wantWidth = dpi.FromTwips(c->width), wantHeight = dpi.FromTwips(c->height);
-        const bool mayGrow = c->kind == Kind::Label || c->kind == Kind::PictureCheckBox;
-        const bool widthOk = mayGrow ? width >= wantWidth && r.right <= clientWidth : width == wantWidth;
-        const std::string got = RectText(r.left, r.top, width, height);
-        std::printf("%s: %s\n", name.c_str(), got.c_str());
-        if (r.left != wantLeft || r.top != wantTop || height != wantHeight || !widthOk)
-            wrong.push_back(name + " at " + got + ", designed " + RectText(wantLeft, wantTop, wantWidth, wantHeight) +
-                            (mayGrow ? " or wider" : ""));
-    }
+    for (const layout::Control* c : kWindowControls) CheckPlace(dlg, *c, dpi, wrong);
     std::printf("taborder:%s\n", TabOrder(dlg).c_str());
     if (wrong.empty()) {
         std::printf("layout: ok\n");
@@ -286,15 +283,11 @@ int VerbClose(const Args&) {
 }
 
 int VerbGone(const Args& args) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(SecondsOr(args, timeoutSeconds));
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (!FindTopLevel([](HWND h) { return IsDialog(h) || IsBox(h); })) {
-            std::printf("gone: ok\n");
-            return 0;
-        }
-        Sleep(50);
-    }
-    Fail("a ZarnRes window is still shown");
+    const auto shown = [](HWND h) { return IsDialog(h) || IsBox(h); };
+    if (!Within(SecondsOr(args, timeoutSeconds), [&] { return !FindTopLevel(shown); }))
+        Fail("a ZarnRes window is still shown");
+    std::printf("gone: ok\n");
+    return 0;
 }
 
 // The file name field: a combobox (id 0x47c) in the explorer-style box, an
@@ -302,6 +295,19 @@ int VerbGone(const Args& args) {
 HWND FileNameField(HWND box) {
     if (HWND c = GetDlgItem(box, 0x47c)) return c;
     return GetDlgItem(box, 0x480);
+}
+
+// The file-open box's title, "Look in" folder (list 0x471), file type (list 0x470) and
+// the number of files its list (a list view inside the shell view) shows.
+void PrintFileOpen(HWND box) {
+    std::printf("title: %s\n", Narrow(CaptionOf(box)).c_str());
+    if (HWND look = GetDlgItem(box, 0x471)) std::printf("lookin: %s\n", SelectedRowText(look).c_str());
+    if (HWND types = GetDlgItem(box, 0x470)) std::printf("filter: %s\n", SelectedRowText(types).c_str());
+    if (HWND view = FindWindowExW(box, nullptr, L"SHELLDLL_DefView", nullptr)) {
+        if (HWND list = FindWindowExW(view, nullptr, L"SysListView32", nullptr))
+            std::printf("items: %ld\n", static_cast<long>(Send(list, 0x1004 /* LVM_GETITEMCOUNT */)));
+    }
+    std::fflush(stdout);
 }
 
 int VerbFileOpen(const Args& args) {
@@ -318,22 +324,7 @@ int VerbFileOpen(const Args& args) {
             Usage();
     }
     HWND box = WaitFor(IsFileOpen, "the file-open box");
-    std::printf("title: %s\n", Narrow(CaptionOf(box)).c_str());
-    // "Look in" list (0x471) and file type list (0x470).
-    if (HWND look = GetDlgItem(box, 0x471)) {
-        auto sel = Send(look, CB_GETCURSEL);
-        std::printf("lookin: %s\n", sel == CB_ERR ? "<none>" : Narrow(ComboRow(look, sel)).c_str());
-    }
-    if (HWND types = GetDlgItem(box, 0x470)) {
-        auto sel = Send(types, CB_GETCURSEL);
-        std::printf("filter: %s\n", sel == CB_ERR ? "<none>" : Narrow(ComboRow(types, sel)).c_str());
-    }
-    // The file list (a list view inside the shell view) names what is shown.
-    if (HWND view = FindWindowExW(box, nullptr, L"SHELLDLL_DefView", nullptr)) {
-        if (HWND list = FindWindowExW(view, nullptr, L"SysListView32", nullptr))
-            std::printf("items: %ld\n", static_cast<long>(Send(list, 0x1004 /* LVM_GETITEMCOUNT */)));
-    }
-    std::fflush(stdout);
+    PrintFileOpen(box);
     if (keep) return 0;
     if (cancel) {
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
@@ -483,7 +474,10 @@ constexpr Verb kVerbs[] = {
      VerbMsgBox},
     {"nobox", "[SECONDS]", "fails if a ZarnRes message box shows within SECONDS (1)", VerbNoBox},
     {"dialog", "", "waits for the setup dialog, prints each control's state and the focus", VerbDialog},
-    {"layout", "", "checks the client size and control rectangles against the design at the screen's DPI", VerbLayout},
+    {"layout", "",
+     "prints the DPI, client size, control rectangles and tab order; 'layout: ok' when they match the design "
+     "at the screen's DPI (the label and the check box may be wider), else 'layout: wrong: ...' and exit 1",
+     VerbLayout},
     {"select", "CONTROL ROW", "selects row ROW (from 0) of a list", VerbSelect},
     {"check", "0|1", "clicks skipDialogCheck until it shows that state", VerbCheck},
     {"settext", "CONTROL TEXT", "sets a control's text", VerbSetText},
@@ -499,11 +493,14 @@ constexpr Verb kVerbs[] = {
     {"fileopen", "[--keep|--cancel|--name NAME]",
      "waits for the file-open box, prints title, folder, filter, item count; leaves, cancels or opens NAME",
      VerbFileOpen},
-    {"launch", "EXE ARGS", "starts EXE with the command line \"EXE\" ARGS (\\uXXXX: that UTF-16 unit)", VerbLaunch},
+    {"launch", "EXE ARGS",
+     "starts EXE with the command line \"EXE\" ARGS (\\uXXXX: that UTF-16 unit, an unpaired surrogate too)",
+     VerbLaunch},
     {"mode", "", "prints the display mode as WxHxB", VerbMode},
     {"setmode", "WxHxB", "switches the display mode (kept in the registry, as a game would)", VerbSetMode},
-    {"reg", "get [NAME...]|set NAME VALUE...|del NAME|clear", "reads, stores or deletes settings", VerbReg},
-    {"hold", "SECONDS", "keeps the Wine desktop up that long", VerbHold},
+    {"reg", "get [NAME...]|set NAME VALUE...|del NAME|clear",
+     "prints settings (<absent> when missing), stores text values, deletes one or all (the key)", VerbReg},
+    {"hold", "SECONDS", "keeps the Wine desktop up that long, so display modes persist between programs", VerbHold},
     {"names", "", "prints the window class, captions, settings key, setting and control names", VerbNames},
 };
 
