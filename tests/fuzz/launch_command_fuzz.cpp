@@ -89,59 +89,41 @@ std::string LongerNamedPart(std::string_view path, std::size_t shorterThan, cons
     return {};
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
-    const bool longArguments = data[0] & 1;
-    const auto lines = Lines(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
-    const std::string_view path = lines[0];
+// One input: what BuildLaunchCommand was given, and figures read off it directly.
+struct Input {
+    std::string_view path;
     std::string arguments;
-    if (longArguments) arguments.assign(zarn::kMaxCommandLineUnits - 80, 'a');
-    if (lines.size() > 1) arguments += lines[1];
     SetOfFiles files;
-    for (std::size_t i = 2; i < lines.size(); ++i) {
-        if (!lines[i].empty() && lines[i][0] == '!')
-            files.folders.insert(FileEntry(lines[i].substr(1), path));
-        else
-            files.existing.insert(FileEntry(lines[i], path));
-    }
-    const bool asTyped = !path.empty() && (path.front() == '"' || std::none_of(path.begin(), path.end(), IsPathBlank));
-    const std::size_t blanks = static_cast<std::size_t>(std::count_if(path.begin(), path.end(), IsPathBlank));
-    const std::size_t lineUnits = zarn::Utf16Length(path) + (asTyped ? 0 : 2) + 1 + zarn::Utf16Length(arguments);
-    const std::string folderRefusal = " is a folder, not a program.";
-    zarn::LaunchCommand command;
-    try {
-        command = zarn::BuildLaunchCommand(path, arguments, files);
-    } catch (const zarn::RuntimeError& e) {
-        Check(e.number() == zarn::error::kFileNotFound || e.number() == zarn::error::kInvalidCall,
-              "only errors 53 and 5 are raised");
-        Check(files.asked.size() <= blanks + 1, "at most one look-up per blank, and one more");
-        if (path.empty()) {
-            Check(e.number() == zarn::error::kFileNotFound, "an empty path is 53");
-            return 0;
-        }
-        if (lineUnits + 1 > zarn::kMaxCommandLineUnits) {
-            Check(e.number() == zarn::error::kInvalidCall, "an over-long command line is error 5");
-            Check(files.asked.empty(), "an over-long command line is refused before any look-up");
-            return 0;
-        }
-        if (e.number() == zarn::error::kFileNotFound) {
-            Check(!asTyped, "53 only for an empty or unresolved path");
-            Check(LongerNamedPart(path, 0, files).empty(), "53 only when no part names anything");
-            return 0;
-        }
-        Check(EndsWith(e.description(), folderRefusal), "5 within the limit only for a folder");
-        Check(!files.asked.empty() && files.Named(files.asked.back()) == zarn::Named::Folder,
-              "the folder refused is the last part looked up");
-        if (!asTyped) {
-            const std::string& folder = files.asked.back();
-            Check(LongerNamedPart(path, 0, files) == folder, "a folder ends the search only as the longest named part");
-        }
-        return 0;
-    }
+    bool asTyped = false;
+    std::size_t blanks = 0;
+    std::size_t lineUnits = 0;  // the command line's UTF-16 units, without its end
+};
 
-    Check(files.asked.size() <= blanks + 1, "at most one look-up per blank, and one more");
+void CheckRefusal(const zarn::RuntimeError& e, const Input& in) {
+    const SetOfFiles& files = in.files;
+    Check(e.number() == zarn::error::kFileNotFound || e.number() == zarn::error::kInvalidCall,
+          "only errors 53 and 5 are raised");
+    if (in.path.empty()) return Check(e.number() == zarn::error::kFileNotFound, "an empty path is 53");
+    if (in.lineUnits + 1 > zarn::kMaxCommandLineUnits) {
+        Check(e.number() == zarn::error::kInvalidCall, "an over-long command line is error 5");
+        return Check(files.asked.empty(), "an over-long command line is refused before any look-up");
+    }
+    if (e.number() == zarn::error::kFileNotFound) {
+        Check(!in.asTyped, "53 only for an empty or unresolved path");
+        return Check(LongerNamedPart(in.path, 0, files).empty(), "53 only when no part names anything");
+    }
+    Check(EndsWith(e.description(), " is a folder, not a program."), "5 within the limit only for a folder");
+    Check(!files.asked.empty() && files.Named(files.asked.back()) == zarn::Named::Folder,
+          "the folder refused is the last part looked up");
+    if (!in.asTyped)
+        Check(LongerNamedPart(in.path, 0, files) == files.asked.back(),
+              "a folder ends the search only as the longest named part");
+}
+
+void CheckCommand(const zarn::LaunchCommand& command, const Input& in) {
+    const SetOfFiles& files = in.files;
+    const std::string_view path = in.path;
+    const std::string& arguments = in.arguments;
     Check(std::set<std::string>(files.asked.begin(), files.asked.end()).size() == files.asked.size(),
           "each part is looked up at most once");
     Check(EndsWith(command.commandLine, " " + arguments), "the command line ends with the arguments");
@@ -150,13 +132,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(zarn::Utf16Length(command.commandLine) + 1 <= zarn::kMaxCommandLineUnits, "the command line fits");
     Check(StartsWith(command.program, command.directory), "the folder is a leading part of the program");
 
-    if (asTyped) {
+    if (in.asTyped) {
         Check(command.commandLine == std::string(path) + " " + arguments,
               "a quoted or blank-free path goes out as typed");
         Check(!command.programResolved, "a path as typed is not resolved");
         Check(files.asked.size() <= 1, "a path as typed is looked up once at most");
-        Check(files.Named(command.program) != zarn::Named::Folder, "a program that names a folder is never started");
-        return 0;
+        return Check(files.Named(command.program) != zarn::Named::Folder,
+                     "a program that names a folder is never started");
     }
 
     Check(command.programResolved, "an unquoted path with a blank is resolved");
@@ -177,5 +159,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "the rest of the path follows the quoted part unchanged");
     Check(LongerNamedPart(path, part.size(), files).empty(),
           "the longest named part is chosen: a longer folder is never resolved to a shorter file");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const auto lines = Lines(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+    Input in;
+    in.path = lines[0];
+    if (data[0] & 1) in.arguments.assign(zarn::kMaxCommandLineUnits - 80, 'a');
+    if (lines.size() > 1) in.arguments += lines[1];
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        if (!lines[i].empty() && lines[i][0] == '!')
+            in.files.folders.insert(FileEntry(lines[i].substr(1), in.path));
+        else
+            in.files.existing.insert(FileEntry(lines[i], in.path));
+    }
+    const std::string_view path = in.path;
+    in.asTyped = !path.empty() && (path.front() == '"' || std::none_of(path.begin(), path.end(), IsPathBlank));
+    in.blanks = static_cast<std::size_t>(std::count_if(path.begin(), path.end(), IsPathBlank));
+    in.lineUnits = zarn::Utf16Length(path) + (in.asTyped ? 0 : 2) + 1 + zarn::Utf16Length(in.arguments);
+    try {
+        CheckCommand(zarn::BuildLaunchCommand(path, in.arguments, in.files), in);
+    } catch (const zarn::RuntimeError& e) {
+        CheckRefusal(e, in);
+    }
+    Check(in.files.asked.size() <= in.blanks + 1, "at most one look-up per blank, and one more");
     return 0;
 }

@@ -13,8 +13,9 @@ pattern=${2:-.}
 export ZW_ROOT="$root"
 [ -n "${1:-}" ] && export ZW_BUILD="$1"
 source "$here/lib.sh"
-zw_setup_wine || { echo "cannot set up Wine"; echo "0 passed, 1 failed"; exit 1; }
-build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || { echo "no build directory: $ZW_BUILD"; echo "0 passed, 1 failed"; exit 1; }
+give_up() { echo "$1"; echo "0 passed, 1 failed"; exit 1; }
+zw_setup_wine || give_up "cannot set up Wine"
+build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || give_up "no build directory: $ZW_BUILD"
 export ZW_BUILD="$build" ZW_OUT
 if [ "$ZW_WINEARCH" = win64 ]; then
     echo "note: this host cannot run 32-bit x86 code; the scenarios drive the 64-bit test build in ${build#$root/}"
@@ -24,9 +25,9 @@ rm -f "$ZW_OUT"/*.png "$ZW_OUT"/logs/*.log
 
 trap 'zw_stop_x' EXIT
 trap 'exit 130' INT TERM
-zw_start_x || { echo "cannot start Xvfb"; echo "0 passed, 1 failed"; exit 1; }
+zw_start_x || give_up "cannot start Xvfb"
 export DISPLAY
-zw_template || { echo "cannot make the Wine template prefix"; echo "0 passed, 1 failed"; exit 1; }
+zw_template || give_up "cannot make the Wine template prefix"
 
 passed=0
 failed=0

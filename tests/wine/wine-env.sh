@@ -264,29 +264,28 @@ zw_wait_zarnres() {
     return 1
 }
 
-# Unix pid of the process of this prefix whose command line matches $1 (for
-# /proc readings); waits up to 5 s for it to appear.
+# Unix pids of this prefix's processes whose command line matches $1, now.
+zw_prefix_pids() {
+    local pid
+    for pid in $(pgrep -f "$1"); do
+        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && printf '%s\n' "$pid"
+    done
+}
+
+# The first of them (for /proc readings), waited for up to 5 s.
 zw_unix_pid() {
     local pid i
     for i in $(seq 1 100); do
-        for pid in $(pgrep -f "$1"); do
-            if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; then
-                printf '%s\n' "$pid"
-                return 0
-            fi
-        done
+        pid=$(zw_prefix_pids "$1" | head -n1)
+        [ -n "$pid" ] && { printf '%s\n' "$pid"; return 0; }
         sleep 0.05
     done
     return 1
 }
 
-# How many processes of this prefix have a command line matching $1, now.
+# How many of them there are, now.
 zw_count_processes() {
-    local pid n=0
-    for pid in $(pgrep -f "$1"); do
-        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && n=$((n + 1))
-    done
-    echo "$n"
+    zw_prefix_pids "$1" | wc -l
 }
 
 # utime + stime (clock ticks) of a Unix process, from fields 14 and 15 of stat;

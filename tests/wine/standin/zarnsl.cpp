@@ -124,6 +124,20 @@ void StartShortChildren(unsigned long count, const std::wstring& events) {
 
 std::wstring commandLine;
 
+// The start's time, its command line and its current folder, each where it is asked for.
+void LogStart(unsigned long long startTicks) {
+    const std::wstring startLog = Setting(L"ZARNSL_START_LOG");
+    if (!startLog.empty()) AppendLog(startLog, L"start " + std::to_wstring(startTicks));
+    const std::wstring log = Setting(L"ZARNSL_LOG");
+    if (!log.empty()) AppendLog(log, commandLine);
+    const std::wstring cwdLog = Setting(L"ZARNSL_CWD_LOG");
+    if (!cwdLog.empty()) {
+        wchar_t cwd[MAX_PATH];
+        const DWORD n = GetCurrentDirectoryW(MAX_PATH, cwd);
+        AppendLog(cwdLog, std::wstring(cwd, n < MAX_PATH ? n : 0));
+    }
+}
+
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_TIMER: DestroyWindow(hwnd); return 0;
@@ -176,17 +190,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
         return 0;
     }
     commandLine = GetCommandLineW();
-
-    std::wstring startLog = Setting(L"ZARNSL_START_LOG");
-    if (!startLog.empty()) AppendLog(startLog, L"start " + std::to_wstring(startTicks));
-    std::wstring log = Setting(L"ZARNSL_LOG");
-    if (!log.empty()) AppendLog(log, commandLine);
-    std::wstring cwdLog = Setting(L"ZARNSL_CWD_LOG");
-    if (!cwdLog.empty()) {
-        wchar_t cwd[MAX_PATH];
-        DWORD n = GetCurrentDirectoryW(MAX_PATH, cwd);
-        AppendLog(cwdLog, std::wstring(cwd, n < MAX_PATH ? n : 0));
-    }
+    LogStart(startTicks);
     std::wstring events = Setting(L"ZARNSL_EVENTS");
 
     std::wstring mode = Setting(L"ZARNSL_MODE");
