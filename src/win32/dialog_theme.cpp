@@ -108,7 +108,9 @@ HBRUSH DialogTheme::MakeBackgroundBrush() const {
     return CreatePatternBrush(scaled.get());
 }
 
-void DialogTheme::EraseBackground(HDC dc, const RECT& client) const {
+void DialogTheme::EraseBackground(HDC dc, HWND window) const {
+    RECT client{};
+    GetClientRect(window, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
     if (!background_) return;
     const SIZE size = dpi_.Scale(BitmapSize(background_.get()));

@@ -42,7 +42,8 @@ public:
     // The lists' row height: the designed height of a closed list less its frame.
     int ListRowHeight() const;
 
-    void EraseBackground(HDC dc, const RECT& client) const;
+    // Paints the window's client area: the background picture on the window colour.
+    void EraseBackground(HDC dc, HWND window) const;
     // Sets up the colours of a control Windows draws; returns its background brush.
     HBRUSH ControlColour(HDC dc, HWND control, HWND dialog) const;
     void DrawListRow(const DRAWITEMSTRUCT& item) const;

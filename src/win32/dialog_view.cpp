@@ -132,15 +132,22 @@ LRESULT Win32DialogView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
         case WM_ACTIVATE: OnActivate(wp); return 0;
-        case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wp));
+        case WM_ERASEBKGND: theme_->EraseBackground(reinterpret_cast<HDC>(wp), hwnd_); return TRUE;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORSTATIC: return OnControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
-        case WM_MEASUREITEM: OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)); return TRUE;
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<LRESULT>(
+                theme_->ControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), hwnd_));
+        case WM_MEASUREITEM:
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = static_cast<UINT>(theme_->ListRowHeight());
+            return TRUE;
         case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
         case WM_UPDATEUISTATE: return UpdateUiState(hwnd_, wp, lp);
-        case WM_CLOSE: OnClose(); return 0;
-        case WM_DESTROY: OnDestroy(); return 0;
+        case WM_CLOSE:
+            if (!events_.canClose || events_.canClose()) Unload();
+            return 0;
+        // The window is gone: the program's loop ends, and no message reaches it any more.
+        case WM_DESTROY: hwnd_ = nullptr; return 0;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }
@@ -174,28 +181,6 @@ void Win32DialogView::OnActivate(WPARAM wp) {
     } else if (lastFocus_ && IsWindow(lastFocus_)) {
         SetFocus(lastFocus_);
     }
-}
-
-void Win32DialogView::OnClose() {
-    if (!events_.canClose || events_.canClose()) Unload();
-}
-
-// The window is gone: the program's loop ends, and no message reaches it any more.
-void Win32DialogView::OnDestroy() { hwnd_ = nullptr; }
-
-bool Win32DialogView::OnEraseBackground(HDC dc) {
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    theme_->EraseBackground(dc, client);
-    return true;
-}
-
-LRESULT Win32DialogView::OnControlColour(HDC dc, HWND control) {
-    return reinterpret_cast<LRESULT>(theme_->ControlColour(dc, control, hwnd_));
-}
-
-void Win32DialogView::OnMeasureItem(MEASUREITEMSTRUCT& item) {
-    item.itemHeight = static_cast<UINT>(theme_->ListRowHeight());
 }
 
 void Win32DialogView::OnDrawItem(const DRAWITEMSTRUCT& item) {

@@ -60,11 +60,6 @@ private:
     void OnCommand(int id, int code);
     void OnEnter();
     void OnActivate(WPARAM wp);
-    void OnClose();
-    void OnDestroy();
-    bool OnEraseBackground(HDC dc);
-    LRESULT OnControlColour(HDC dc, HWND control);
-    void OnMeasureItem(MEASUREITEMSTRUCT& item);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     HINSTANCE instance_;
