@@ -176,16 +176,11 @@ public:
 
 private:
     StartResult Answer(const LaunchCommand& command, StartError error) {
-        StartResult result;
-        if (error != StartError::None) {
-            result.error = error;
-            result.errorText = failWithText.empty() ? "The system's reason." : failWithText;
-            return result;
-        }
+        if (error != StartError::None)
+            return {nullptr, error, failWithText.empty() ? "The system's reason." : failWithText};
         started.push_back(command.commandLine);
         commands.push_back(command);
-        result.process = std::make_unique<Process>(*log_, passesUntilEnd, isThisProgram);
-        return result;
+        return {.process = std::make_unique<Process>(*log_, passesUntilEnd, isThisProgram)};
     }
 };
 

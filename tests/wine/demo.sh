@@ -54,8 +54,7 @@ patience=20
 [ -n "$interactive" ] && patience=600
 
 if [ -n "$show_dialog" ]; then
-    zw_drv reg set ShowRes 00 ScreenX 1024 ScreenY 768 BitRes 16 ZarnPath "$ZW_GAME" >/dev/null ||
-        { echo "cannot store the settings"; exit 1; }
+    zw_dialog_settings ZarnPath "$ZW_GAME"
     echo "Running:        zarnres.exe -window -skip intro  (ShowRes \"00\": the setup dialog shows)"
     zw_start_zarnres -window -skip intro
     state=$(zw_drv -t 20 dialog) || { echo "the setup dialog did not appear"; exit 1; }
@@ -69,8 +68,7 @@ if [ -n "$show_dialog" ]; then
     fi
     echo "Work the dialog; Run Vantreel! starts the stand-in game."
 else
-    zw_drv reg set ShowRes 11 ScreenX 1024 ScreenY 768 BitRes 16 >/dev/null ||
-        { echo "cannot store the settings"; exit 1; }
+    zw_direct_launch_settings
     echo "Stored mode:    1024x768x16 (ShowRes \"11\": no dialog)"
     echo "Running:        zarnres.exe -window -skip intro"
     zw_start_zarnres -window -skip intro

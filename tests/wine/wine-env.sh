@@ -4,19 +4,9 @@
 # clean-up. Sourced through lib.sh; defines zw_* functions and variables, sets
 # no shell options, and writes nothing until zw_setup_wine is called.
 #
-# Inputs (environment, all optional):
-#   ZW_BUILD     build directory holding zarnres.exe and the tools
-#                (build/win32, or build/win64-test where ZW_WINEARCH is win64)
-#   ZW_OUT       where screenshots and logs go (build/wine-artifacts)
-#   ZW_PREFIXES  where the throwaway prefixes go (build/wine-prefixes)
-#   ZW_TEMPLATE  the booted prefix they are copied from
-#                (build/wine-template-$ZW_WINEARCH)
-#   ZW_WINEARCH  win32 or win64; by default win32 where this host runs 32-bit
-#                x86 code, win64 elsewhere
-#   ZW_TOOLS     a folder to look in first for the tools
-#   ZW_EXE       the zarnres.exe to install instead of $ZW_BUILD/zarnres.exe
-#   ZW_KEEP      when set, prefixes are kept after the run
-#   DISPLAY      X display to use; without one an Xvfb is started
+# Its settings (ZW_BUILD, ZW_OUT, ZW_PREFIXES, ZW_TEMPLATE, ZW_WINEARCH, ZW_TOOLS,
+# ZW_EXE, ZW_KEEP, and DISPLAY: without one an Xvfb is started) are in the table
+# of tests/wine/README.md.
 #
 # Every wait is bounded; scripts kill only processes they started (by PID) and
 # shut down only the wineserver of their own prefix.
