@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../unit/fakes.h"
 #include "game/launch_command.h"
 #include "base/blanks.h"
 #include "base/errors.h"
@@ -25,20 +26,7 @@
 
 namespace {
 
-struct SetOfFiles : zarn::FileProbe {
-    std::set<std::string> existing;
-    std::set<std::string> folders;
-    std::vector<std::string> asked;
-    zarn::Named Named(const std::string& path) const {
-        if (existing.count(path)) return zarn::Named::File;
-        if (folders.count(path)) return zarn::Named::Folder;
-        return existing.count(path + ".exe") ? zarn::Named::FileWithExe : zarn::Named::Nothing;
-    }
-    zarn::Named Look(const std::string& path) override {
-        asked.push_back(path);
-        return Named(path);
-    }
-};
+using Files = zarn::fake::Files;
 
 void Check(bool holds, const char* what) {
     if (holds) return;
@@ -75,7 +63,7 @@ std::string FileEntry(std::string_view line, std::string_view path) {
 // The longest leading part that ends at a blank run or at the end, is followed by
 // no folder separator, has a name a file system can keep and names something (a
 // file, a folder, a file with ".exe"), if one is longer than shorterThan.
-std::string LongerNamedPart(std::string_view path, std::size_t shorterThan, const SetOfFiles& files) {
+std::string LongerNamedPart(std::string_view path, std::size_t shorterThan, const Files& files) {
     for (std::size_t end = path.size(); end > shorterThan; --end) {
         if (end < path.size() && !IsPathBlank(path[end])) continue;
         if (IsPathBlank(path[end - 1])) continue;
@@ -84,7 +72,7 @@ std::string LongerNamedPart(std::string_view path, std::size_t shorterThan, cons
         const auto separator = part.find_last_of("\\/");
         const std::size_t name = separator == std::string::npos ? 0 : separator + 1;
         if (zarn::Utf16Length(std::string_view(part).substr(name)) > zarn::kMaxNameUnits) continue;
-        if (files.Named(part) != zarn::Named::Nothing) return part;
+        if (files.What(part) != zarn::Named::Nothing) return part;
     }
     return {};
 }
@@ -93,14 +81,14 @@ std::string LongerNamedPart(std::string_view path, std::size_t shorterThan, cons
 struct Input {
     std::string_view path;
     std::string arguments;
-    SetOfFiles files;
+    Files files;
     bool asTyped = false;
     std::size_t blanks = 0;
     std::size_t lineUnits = 0;  // the command line's UTF-16 units, without its end
 };
 
 void CheckRefusal(const zarn::RuntimeError& e, const Input& in) {
-    const SetOfFiles& files = in.files;
+    const Files& files = in.files;
     Check(e.number() == zarn::error::kFileNotFound || e.number() == zarn::error::kInvalidCall,
           "only errors 53 and 5 are raised");
     if (in.path.empty()) return Check(e.number() == zarn::error::kFileNotFound, "an empty path is 53");
@@ -113,7 +101,7 @@ void CheckRefusal(const zarn::RuntimeError& e, const Input& in) {
         return Check(LongerNamedPart(in.path, 0, files).empty(), "53 only when no part names anything");
     }
     Check(EndsWith(e.description(), " is a folder, not a program."), "5 within the limit only for a folder");
-    Check(!files.asked.empty() && files.Named(files.asked.back()) == zarn::Named::Folder,
+    Check(!files.asked.empty() && files.What(files.asked.back()) == zarn::Named::Folder,
           "the folder refused is the last part looked up");
     if (!in.asTyped)
         Check(LongerNamedPart(in.path, 0, files) == files.asked.back(),
@@ -121,7 +109,7 @@ void CheckRefusal(const zarn::RuntimeError& e, const Input& in) {
 }
 
 void CheckCommand(const zarn::LaunchCommand& command, const Input& in) {
-    const SetOfFiles& files = in.files;
+    const Files& files = in.files;
     const std::string_view path = in.path;
     const std::string& arguments = in.arguments;
     Check(std::set<std::string>(files.asked.begin(), files.asked.end()).size() == files.asked.size(),
@@ -137,7 +125,7 @@ void CheckCommand(const zarn::LaunchCommand& command, const Input& in) {
               "a quoted or blank-free path goes out as typed");
         Check(!command.programResolved, "a path as typed is not resolved");
         Check(files.asked.size() <= 1, "a path as typed is looked up once at most");
-        return Check(files.Named(command.program) != zarn::Named::Folder,
+        return Check(files.What(command.program) != zarn::Named::Folder,
                      "a program that names a folder is never started");
     }
 
@@ -149,7 +137,7 @@ void CheckCommand(const zarn::LaunchCommand& command, const Input& in) {
         part.resize(part.size() - 4);
     }
     Check(StartsWith(path, part) && !part.empty(), "the program's part leads the path");
-    Check(part == command.program || files.Named(part) == zarn::Named::FileWithExe,
+    Check(part == command.program || files.What(part) == zarn::Named::FileWithExe,
           ".exe is added only when the part names neither file nor folder");
     const std::string_view rest = path.substr(part.size());
     Check(rest.empty() || IsPathBlank(rest.front()), "the part ends at a blank or at the end");

@@ -2,12 +2,12 @@
 // Small fakes of the platform services. Each records what it is asked, in order,
 // into one shared log, so tests can check the sequence across services.
 
-#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -123,15 +123,17 @@ public:
 
 // A file system of listed files and folders that records every path looked up.
 struct Files : FileProbe {
-    std::vector<std::string> existing, folders, asked;
+    std::set<std::string> existing, folders;
+    std::vector<std::string> asked;
+    // What the path names, without counting as a look-up.
+    Named What(const std::string& path) const {
+        if (existing.count(path)) return Named::File;
+        if (folders.count(path)) return Named::Folder;
+        return existing.count(path + ".exe") ? Named::FileWithExe : Named::Nothing;
+    }
     Named Look(const std::string& path) override {
         asked.push_back(path);
-        const auto holds = [](const std::vector<std::string>& list, const std::string& p) {
-            return std::find(list.begin(), list.end(), p) != list.end();
-        };
-        if (holds(existing, path)) return Named::File;
-        if (holds(folders, path)) return Named::Folder;
-        return holds(existing, path + ".exe") ? Named::FileWithExe : Named::Nothing;
+        return What(path);
     }
 };
 
