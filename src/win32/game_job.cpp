@@ -63,7 +63,7 @@ std::unique_ptr<GameJob> MakeJob() {
 
 std::unique_ptr<GameJob> GameJob::Holding(HANDLE process) {
     auto job = MakeJob();
-    if (job && !AssignProcessToJobObject(job->handle(), process)) job.reset();
+    if (job && !AssignProcessToJobObject(job->job_.get(), process)) job.reset();
     return job;
 }
 

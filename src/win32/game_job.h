@@ -18,7 +18,6 @@ public:
     static std::unique_ptr<GameJob> Holding(HANDLE process);
 
     GameJob(UniqueHandle job, UniqueHandle port) : job_(std::move(job)), port_(std::move(port)) {}
-    HANDLE handle() const { return job_.get(); }
     // True once the job has reported that no process is left in it.
     bool IsEmpty();
     // Handles of the processes still running in the job (at most what one wait takes).

@@ -25,26 +25,14 @@ done
 export ZW_ROOT="$root" ZW_OUT="$root/build/demo"
 [ -n "$build" ] && export ZW_BUILD="$build"
 source "$here/lib.sh"
-zw_setup_wine || { echo "cannot set up Wine"; exit 1; }
-build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || { echo "no build directory: $ZW_BUILD (build first)"; exit 1; }
-ZW_BUILD=$build
-[ -f "$build/zarnres.exe" ] || { echo "zarnres.exe not found in $build (build first)"; exit 1; }
-
 interactive=""
 [ -n "${DISPLAY:-}" ] && interactive=1
-trap zw_cleanup EXIT
-trap 'exit 130' INT TERM
-zw_start_x || { echo "cannot start Xvfb"; exit 1; }
-mkdir -p "$ZW_OUT"
 
 echo "Preparing a Wine prefix (the first run takes ~15 s)..."
-zw_install_check
-zw_new_prefix demo || { echo "cannot make a Wine prefix"; exit 1; }
-zw_hold_desktop || { echo "the Wine desktop did not start"; exit 1; }
-zw_install_standin || exit 1
-zw_install_zarnres || exit 1
-export ZARNSL_LOG='C:\zw\game.log' ZARNSL_SLEEP_MS=2000 ZARNSL_MODE=800x600x16
-game_log=$(zw_unix "$ZARNSL_LOG")
+zw_begin demo  # the same set-up as every scenario; says what failed, if anything
+trap 'exit 130' INT TERM
+export ZARNSL_SLEEP_MS=2000 ZARNSL_MODE=800x600x16
+game_log=$ZW_GAME_LOG
 before=$(zw_mode)
 echo "Stand-in game:  $ZW_GAME (runs 2 s, leaves the desktop at 800x600x16)"
 echo "Desktop before: $before"

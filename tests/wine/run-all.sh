@@ -1,11 +1,6 @@
 #!/bin/bash
-# Runs every end-to-end scenario against a built zarnres.exe under Wine.
+# Runs every end-to-end scenario against a built zarnres.exe under Wine (see README.md here).
 #   tests/wine/run-all.sh [build-dir] [name-pattern]
-# build-dir defaults to build/win32 (build/win64-test on hosts that cannot
-# run 32-bit x86 code); name-pattern (a grep -E expression)
-# picks scenarios by file name. Prints one PASS/FAIL line per scenario and
-# ends with "N passed, M failed"; screenshots and logs go to
-# build/wine-artifacts/.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)

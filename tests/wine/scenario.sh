@@ -28,7 +28,7 @@ zw_begin() {
 }
 
 zw_install_check() {
-    zw_tool uidriver.exe >/dev/null || zw_fail "uidriver.exe is not built"
+    zw_tool uidriver.exe >/dev/null || zw_fail "uidriver.exe is not built (looked in ${ZW_TOOLS:-} $ZW_BUILD)"
     zw_tool zarnsl.exe >/dev/null || zw_fail "zarnsl.exe is not built"
 }
 

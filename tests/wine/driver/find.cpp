@@ -106,17 +106,17 @@ std::wstring TextOf(HWND hwnd) {
     return buf;
 }
 
-std::wstring ClassOf(HWND hwnd) {
-    wchar_t buf[256];
-    int n = GetClassNameW(hwnd, buf, 256);
+// What a Get...Text(hwnd, buffer, size) call writes, up to 511 characters.
+template <typename Get>
+std::wstring Asked(HWND hwnd, Get get) {
+    wchar_t buf[512];
+    const int n = get(hwnd, buf, 512);
     return std::wstring(buf, static_cast<size_t>(n > 0 ? n : 0));
 }
 
-std::wstring CaptionOf(HWND hwnd) {
-    wchar_t buf[512];
-    int n = InternalGetWindowText(hwnd, buf, 512);
-    return std::wstring(buf, static_cast<size_t>(n > 0 ? n : 0));
-}
+std::wstring ClassOf(HWND hwnd) { return Asked(hwnd, GetClassNameW); }
+
+std::wstring CaptionOf(HWND hwnd) { return Asked(hwnd, InternalGetWindowText); }
 
 std::vector<HWND> VisibleTopLevel() {
     std::vector<HWND> all;

@@ -43,19 +43,14 @@ std::optional<std::vector<WORD>> KeyChord(std::string_view key) {
 
 void SendChord(const std::vector<WORD>& vks) {
     std::vector<INPUT> in;
-    for (WORD vk : vks) {
-        INPUT i{};
+    const auto key = [&](WORD vk, DWORD flags) {
+        INPUT& i = in.emplace_back();
         i.type = INPUT_KEYBOARD;
         i.ki.wVk = vk;
-        in.push_back(i);
-    }
-    for (auto it = vks.rbegin(); it != vks.rend(); ++it) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = *it;
-        i.ki.dwFlags = KEYEVENTF_KEYUP;
-        in.push_back(i);
-    }
+        i.ki.dwFlags = flags;
+    };
+    for (WORD vk : vks) key(vk, 0);
+    for (auto it = vks.rbegin(); it != vks.rend(); ++it) key(*it, KEYEVENTF_KEYUP);
     SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 

@@ -48,14 +48,12 @@ std::wstring Env(const wchar_t* name) {
 // Upper-case file name of this executable without folder and extension.
 std::wstring OwnStem() {
     wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring p(path, n);
-    size_t slash = p.find_last_of(L"\\/");
-    if (slash != std::wstring::npos) p.erase(0, slash + 1);
-    size_t dot = p.find_last_of(L'.');
-    if (dot != std::wstring::npos) p.erase(dot);
-    for (auto& c : p) c = static_cast<wchar_t>(std::towupper(c));
-    return p;
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring stem(path, n);
+    stem = stem.substr(stem.find_last_of(L"\\/") + 1);  // npos + 1 is 0: no folder
+    stem = stem.substr(0, stem.find_last_of(L'.'));
+    for (auto& c : stem) c = static_cast<wchar_t>(std::towupper(c));
+    return stem;
 }
 
 // A variable for this copy: <NAME>_<STEM> first, then <NAME>.
