@@ -17,18 +17,12 @@ void InitialiseKeyboardCues(HWND dialog) {
 
 // The dialog is told here: IsDialogMessage's documentation promises no such thing.
 void ShowKeyboardCuesFor(HWND dialog, const MSG& msg) {
+    static_assert(VK_LEFT + 1 == VK_UP && VK_UP + 1 == VK_RIGHT && VK_RIGHT + 1 == VK_DOWN, "the arrows in a row");
     WORD cues = 0;
-    if (msg.message == WM_KEYDOWN) {
-        switch (msg.wParam) {
-            case VK_TAB:
-            case VK_LEFT:
-            case VK_RIGHT:
-            case VK_UP:
-            case VK_DOWN: cues = UISF_HIDEFOCUS; break;
-        }
-    } else if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_MENU) {
+    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_TAB || (msg.wParam >= VK_LEFT && msg.wParam <= VK_DOWN)))
+        cues = UISF_HIDEFOCUS;
+    else if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_MENU)
         cues = UISF_HIDEFOCUS | UISF_HIDEACCEL;
-    }
     if (cues && (msg.hwnd == dialog || IsChild(dialog, msg.hwnd)))
         SendMessageW(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
 }

@@ -97,10 +97,8 @@ licence = files.get("LICENSE.txt", b"")
 check("LICENSE.txt has CRLF line ends only", licence and crlf_only(licence))
 check("LICENSE.txt is LICENSE", licence.replace(b"\r\n", b"\n") == (ROOT / "LICENSE").read_bytes())
 
-check(f"FileVersion string is {dotted}", version_strings(exe, "FileVersion") == [dotted],
-      version_strings(exe, "FileVersion"))
-check(f"ProductVersion string is {dotted}", version_strings(exe, "ProductVersion") == [dotted],
-      version_strings(exe, "ProductVersion"))
+for key in ("FileVersion", "ProductVersion"):
+    check(f"{key} string is {dotted}", version_strings(exe, key) == [dotted], version_strings(exe, key))
 numbers = tuple(int(n) for n in version) + (0,)
 check(f"fixed file and product versions are {numbers}", fixed_versions(exe) == (numbers, numbers),
       fixed_versions(exe))

@@ -28,31 +28,32 @@ TEST_F(DisplaySwitch, FirstMatchWinsWithItsOwnRefreshRate) {
     EXPECT_EQ(boxes.shown[0].style, BoxStyle::Information);
 }
 
-TEST_F(DisplaySwitch, AllThreeValuesMustAgree) {
-    display.modes = {{1024, 768, 8, 60}, {1024, 768, 32, 60}, {768, 1024, 16, 60}};
-    Apply(1024, 768, 16);
-    EXPECT_TRUE(display.applied.empty());
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "No display mode of 1024x768 at 16 bits per pixel is available");
-    EXPECT_EQ(boxes.shown[0].style, BoxStyle::Critical);
-}
-
-TEST_F(DisplaySwitch, NoModesAtAllAppliesNothing) {
-    Apply(640, 480, 8);
-    EXPECT_TRUE(display.applied.empty());
-    EXPECT_EQ(boxes.shown.size(), 1u);
-}
-
-TEST_F(DisplaySwitch, ComparesOnlyTheLowSixteenBitsOfTheDepth) {
-    display.modes = {{800, 600, 0x10010, 60}};
-    Apply(800, 600, 16);
-    EXPECT_EQ(display.applied.size(), 1u);
-}
-
-TEST_F(DisplaySwitch, NegativeRequestsMatchNothing) {
-    display.modes = {{65535, 600, 16, 60}};
-    Apply(-1, 600, 16);
-    EXPECT_TRUE(display.applied.empty());
+// A mode matches when width, height and depth all agree, the depth by its low 16 bits
+// as a signed value; without a match nothing is applied, and the box says so.
+TEST_F(DisplaySwitch, AModeMatchesOnlyWhenAllThreeValuesAgree) {
+    const struct {
+        std::vector<DisplayMode> modes;
+        int width, height, bits;
+        bool applies;
+    } cases[] = {
+        {{{1024, 768, 8, 60}, {1024, 768, 32, 60}, {768, 1024, 16, 60}}, 1024, 768, 16, false},
+        {{}, 640, 480, 8, false},
+        {{{800, 600, 0x10010, 60}}, 800, 600, 16, true},
+        {{{65535, 600, 16, 60}}, -1, 600, 16, false},
+    };
+    for (const auto& c : cases) {
+        display.modes = c.modes;
+        display.applied.clear();
+        boxes.shown.clear();
+        EXPECT_EQ(Apply(c.width, c.height, c.bits), c.applies) << c.width;
+        EXPECT_EQ(display.applied.size(), c.applies ? 1u : 0u) << c.width;
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        if (c.applies) continue;
+        EXPECT_EQ(boxes.shown[0].text, "No display mode of " + std::to_string(c.width) + "x" +
+                                           std::to_string(c.height) + " at " + std::to_string(c.bits) +
+                                           " bits per pixel is available");
+        EXPECT_EQ(boxes.shown[0].style, BoxStyle::Critical);
+    }
 }
 
 TEST_F(DisplaySwitch, EachAnswerOfThePlatformHasItsMessageAndIcon) {

@@ -50,10 +50,11 @@ TEST_F(RunClicked, TheBoxClearStoresDoubleZeroAndTheArgumentsGoOutUnchanged) {
     arguments = "-x  /res \"a b\"";
     Choose(0, 5, false, "C:\\g\\zarnsl.exe");
     Click();
-    EXPECT_EQ(settings.values["ShowRes"], "00");
-    EXPECT_EQ(settings.values["ScreenX"], "640");
-    EXPECT_EQ(settings.values["ScreenY"], "480");
-    EXPECT_EQ(settings.values["BitRes"], "32");
+    EXPECT_EQ(settings.values, (std::map<std::string, std::string>{{"ShowRes", "00"},
+                                                                   {"ScreenX", "640"},
+                                                                   {"ScreenY", "480"},
+                                                                   {"BitRes", "32"},
+                                                                   {"ZarnPath", "C:\\g\\zarnsl.exe"}}));
     EXPECT_EQ(launcher.started, (std::vector<std::string>{"C:\\g\\zarnsl.exe -x  /res \"a b\""}));
 }
 

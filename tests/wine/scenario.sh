@@ -18,18 +18,14 @@ zw_begin() {
     trap zw_cleanup EXIT
     zw_setup_wine || zw_fail "cannot set up Wine"
     zw_start_x || zw_fail "no X display"
-    zw_install_check || exit 1
+    zw_tool uidriver.exe >/dev/null || zw_fail "uidriver.exe is not built (looked in ${ZW_TOOLS:-} $ZW_BUILD)"
+    zw_tool zarnsl.exe >/dev/null || zw_fail "zarnsl.exe is not built"
     zw_new_prefix "$ZW_SCENARIO" || zw_fail "no Wine prefix"
     zw_hold_desktop || zw_fail "the Wine desktop did not start"
     [ -n "${ZW_NO_GAME:-}" ] || zw_install_standin || zw_fail "cannot install the stand-in"
     zw_install_zarnres || zw_fail "zarnres.exe is not built"
     export ZARNSL_LOG='C:\zw\game.log'
     ZW_GAME_LOG=$(zw_unix "$ZARNSL_LOG")
-}
-
-zw_install_check() {
-    zw_tool uidriver.exe >/dev/null || zw_fail "uidriver.exe is not built (looked in ${ZW_TOOLS:-} $ZW_BUILD)"
-    zw_tool zarnsl.exe >/dev/null || zw_fail "zarnsl.exe is not built"
 }
 
 # Store settings: zw_settings ShowRes 11 ScreenX 1024 ...

@@ -66,6 +66,17 @@ zw_setup_wine() {
 
 zw_log() { printf '[%s] %s\n' "$(date +%H:%M:%S)" "$*" >&2; }
 
+# Runs a command every 0.1 s until it succeeds, for up to $1 seconds; fails if it never does.
+zw_within() {
+    local tries=$(($1 * 10)) i
+    shift
+    for i in $(seq 1 "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Find the tools: the CMake build puts them under tests/wine/; a standalone
 # configure of this folder puts them in build/wine-tools, or set ZW_TOOLS.
 zw_tool() {
@@ -223,11 +234,7 @@ zw_hold_desktop() {
     wine "$drv" hold 600 >"$note" 2>/dev/null &
     ZW_HOLD_PID=$!
     ZW_PIDS+=("$ZW_HOLD_PID")
-    local i
-    for i in $(seq 1 150); do
-        grep -q '^hold: ok' "$note" 2>/dev/null && return 0
-        sleep 0.1
-    done
+    zw_within 15 grep -q '^hold: ok' "$note" 2>/dev/null && return 0
     zw_log "the virtual desktop did not come up"
     return 1
 }
@@ -241,18 +248,13 @@ zw_start_zarnres() {
 
 # Wait up to $1 seconds for zarnres.exe to end; sets ZW_ZARNRES_RC.
 zw_wait_zarnres() {
-    local limit=${1:-20} i
     ZW_ZARNRES_RC=""
-    for i in $(seq 1 $((limit * 10))); do
-        if ! kill -0 "$ZW_ZARNRES_PID" 2>/dev/null; then
-            wait "$ZW_ZARNRES_PID"
-            ZW_ZARNRES_RC=$?
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
+    zw_within "${1:-20}" zw_ended "$ZW_ZARNRES_PID" || return 1
+    wait "$ZW_ZARNRES_PID"
+    ZW_ZARNRES_RC=$?
 }
+
+zw_ended() { ! kill -0 "$1" 2>/dev/null; }
 
 # Unix pids of this prefix's processes whose command line matches $1, now.
 zw_prefix_pids() {
@@ -263,14 +265,12 @@ zw_prefix_pids() {
 }
 
 # The first of them (for /proc readings), waited for up to 5 s.
-zw_unix_pid() {
-    local pid i
-    for i in $(seq 1 100); do
-        pid=$(zw_prefix_pids "$1" | head -n1)
-        [ -n "$pid" ] && { printf '%s\n' "$pid"; return 0; }
-        sleep 0.05
-    done
-    return 1
+zw_unix_pid() { zw_within 5 zw_first_prefix_pid "$1"; }
+
+zw_first_prefix_pid() {
+    local pid
+    pid=$(zw_prefix_pids "$1" | head -n1)
+    [ -n "$pid" ] && printf '%s\n' "$pid"
 }
 
 # How many of them there are, now.
@@ -284,15 +284,10 @@ zw_cpu_ticks() {
     sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $12 + $13 }'
 }
 
-# Wait until a file exists and has at least $2 lines (default 1).
-zw_wait_lines() {
-    local file=$1 want=${2:-1} limit=${3:-15} i
-    for i in $(seq 1 $((limit * 10))); do
-        [ -f "$file" ] && [ "$(wc -l <"$file")" -ge "$want" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# Wait up to $3 seconds (15) until a file exists and has at least $2 lines (1).
+zw_wait_lines() { zw_within "${3:-15}" zw_has_lines "$1" "${2:-1}"; }
+
+zw_has_lines() { [ -f "$1" ] && [ "$(wc -l <"$1")" -ge "$2" ]; }
 
 # --- screenshots -------------------------------------------------------------
 

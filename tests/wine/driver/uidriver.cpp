@@ -1,13 +1,6 @@
-// Acts as a user on ZarnRes's windows, one verb per run, and prints what it
-// sees on stdout ("key: value" lines). Exits 0 on success, 1 when a window
-// does not appear in time or a check fails, 2 on bad usage.
-//
-//   uidriver [-t SECONDS] VERB [ARGS]
-//
-// Without a verb it prints the verbs (kVerbs below). The dialog's window class
-// and caption, its controls, the file-open box's title and the settings' key and
-// names come from the program's own headers, so the driver, the scenarios and
-// the program cannot drift apart.
+// Acts as a user on ZarnRes's windows, one verb per run, and prints what it sees;
+// run without a verb for its usage and verbs (kVerbs below). What it knows of the
+// dialog and the settings comes from the program's own headers, as README.md says.
 #include <windows.h>
 
 #include <algorithm>
