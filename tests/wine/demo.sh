@@ -45,9 +45,10 @@ if [ -n "$show_dialog" ]; then
     zw_dialog_settings ZarnPath "$ZW_GAME"
     echo "Running:        zarnres.exe -window -skip intro  (ShowRes \"00\": the setup dialog shows)"
     zw_start_zarnres -window -skip intro
-    state=$(zw_drv -t 20 dialog) || { echo "the setup dialog did not appear"; exit 1; }
+    zw_dialog_state
     zw_shot dialog
-    printf '%s\n' "$state" | grep -E '^(resolutionList|colourList|gamePathEdit|skipDialogCheck|focus): ' | sed 's/^/Dialog:         /'
+    printf '%s\n' "$ZW_STATE" | grep -E '^(resolutionList|colourList|gamePathEdit|skipDialogCheck|focus): ' |
+        sed 's/^/Dialog:         /'
     if [ -z "$interactive" ]; then
         zw_drv close >/dev/null
         zw_wait_zarnres 10
