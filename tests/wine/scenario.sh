@@ -58,6 +58,14 @@ zw_mode() {
     zw_drv mode | sed -n 's/^mode: //p'
 }
 
+# The display mode is WANT, or becomes it within 3 s: under Wine another process's mode
+# change reaches this one a little later. WHAT names it in a failure.
+zw_expect_mode() {
+    zw_within 3 zw_mode_is "$2" || zw_expect "$1" "$(zw_mode)" "$2"
+}
+
+zw_mode_is() { [ "$(zw_mode)" = "$1" ]; }
+
 # Value of "key: value" in a driver output.
 zw_field() {
     printf '%s\n' "$1" | sed -n "s/^$2: //p" | head -n1

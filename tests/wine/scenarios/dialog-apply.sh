@@ -20,7 +20,7 @@ zw_expect_success_box
 zw_expect "settings" "$(zw_drv reg get | tr '\n' ' ')" \
     'ShowRes="11" ScreenX="1152" ScreenY="864" BitRes="16" ZarnPath="C:\Colvane\Vantreel\zarnsl.exe" '
 zw_expect "game command line" "$(zw_game_line 1)" "$ZW_GAME "
-zw_expect "mode after the run" "$(zw_mode)" 1152x864x16
+zw_expect_mode "mode after the run" 1152x864x16
 zw_expect_exit 15 0
 zw_drv gone 1 >/dev/null || zw_fail "the dialog is still shown after the run"
 echo PASS

@@ -12,6 +12,6 @@ zw_do close
 sleep 0.5
 kill -0 "$ZW_ZARNRES_PID" 2>/dev/null || zw_fail "zarnres.exe ended while the game was running"
 zw_expect_success_box
-zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
+zw_expect_mode "mode after the run" 1024x768x16
 zw_expect_exit 15 0
 echo PASS

@@ -8,6 +8,6 @@ export ZARNSL_EXIT=259 ZARNSL_SLEEP_MS=300
 
 zw_start_zarnres
 zw_expect_success_box "box text" 15
-zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
+zw_expect_mode "mode after the run" 1024x768x16
 zw_expect_exit 15 0
 echo PASS

@@ -13,12 +13,12 @@ zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "the game was not started"
 # the game itself says it has switched.
 zw_wait_lines "$(zw_unix "$ZARNSL_EVENTS")" 1 15 || zw_fail "the game did not switch the mode"
 zw_drv gone 0.2 >/dev/null || zw_fail "a ZarnRes window is shown while the game runs"
-zw_expect "mode while the game runs" "$(zw_mode)" 800x600x16
+zw_expect_mode "mode while the game runs" 800x600x16
 zw_shot direct-no-args-game
 
 zw_expect_success_box
 zw_expect "box icon" "$ZW_BOX_ICON" information
-zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
+zw_expect_mode "mode after the run" 1024x768x16
 zw_expect "game command line" "$(zw_game_line 1)" 'C:\Colvane\Vantreel\zarnsl.exe '
 zw_expect_exit 15 0
 zw_expect "game starts" "$(zw_game_starts)" 1

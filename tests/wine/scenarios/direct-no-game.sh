@@ -11,5 +11,5 @@ zw_box
 zw_expect "box text" "$ZW_BOX_TEXT" "Run-time error '53':\n\nFile not found"
 zw_expect "box icon" "$ZW_BOX_ICON" critical
 zw_expect_exit 15 1
-zw_expect "mode" "$(zw_mode)" 1152x864x32
+zw_expect_mode "mode" 1152x864x32
 echo PASS

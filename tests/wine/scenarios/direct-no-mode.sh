@@ -11,6 +11,6 @@ zw_start_zarnres
 zw_box
 zw_expect "box text" "$ZW_BOX_TEXT" "No display mode of 1024x768 at 24 bits per pixel is available"
 zw_expect "box icon" "$ZW_BOX_ICON" critical
-zw_expect "mode" "$(zw_mode)" 1152x864x32
+zw_expect_mode "mode" 1152x864x32
 zw_expect_exit 15 2
 echo PASS

@@ -9,6 +9,6 @@ zw_set_mode 1152x864x16
 zw_start_zarnres /res
 zw_expect_success_box
 zw_expect "game command line" "$(zw_game_line 1)" 'C:\Colvane\Vantreel\zarnsl.exe /res'
-zw_expect "mode after the run" "$(zw_mode)" 1024x768x32
+zw_expect_mode "mode after the run" 1024x768x32
 zw_expect_exit 15 0
 echo PASS

@@ -11,6 +11,6 @@ zw_box
 zw_expect "box text" "$ZW_BOX_TEXT" "Run-time error '13':\n\nType mismatch"
 zw_expect "box icon" "$ZW_BOX_ICON" critical
 zw_expect "game starts" "$(zw_game_starts)" 1
-zw_expect "mode after the run" "$(zw_mode)" 1152x864x32
+zw_expect_mode "mode after the run" 1152x864x32
 zw_expect_exit 15 1
 echo PASS

@@ -17,10 +17,10 @@ zw_expect "real game command line" "$(zw_game_line 2)" "\"$real\""
 zw_wait_lines "$events" 1 15 || zw_fail "the real game did not switch the mode"
 zw_expect "stub processes left" "$(zw_count_processes 'Vantreel.zarnsl\.exe')" 0
 zw_drv nobox 1.2 >/dev/null || zw_fail "ZarnRes switched while the real game still ran"
-zw_expect "mode while the real game runs" "$(zw_mode)" 800x600x16
+zw_expect_mode "mode while the real game runs" 800x600x16
 
 zw_expect_success_box
 grep -q '^end ' "$events" || zw_fail "the box came before the real game ended"
-zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
+zw_expect_mode "mode after the run" 1024x768x16
 zw_expect_exit 15 0
 echo PASS

@@ -33,7 +33,7 @@ zw_direct_launch_settings
 zw_start_zarnres -window
 zw_expect_success_box
 zw_expect "game command line" "$(zw_game_line 1)" 'C:\Colvane\Vantreel\zarnsl.exe -window'
-zw_expect "mode after the run" "$(zw_mode)" 1024x768x16
+zw_expect_mode "mode after the run" 1024x768x16
 zw_expect_exit 15 0
 echo "ran zarnres.exe from ${zip##*/}"
 echo PASS
