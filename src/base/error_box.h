@@ -47,19 +47,6 @@ private:
     bool shown_ = false;
 };
 
-// Runs a handler; an error it raises goes to the error box. Returns false when the
-// handler failed, in which case the program is to end.
-template <typename Handler>
-bool RunHandler(ErrorBox& box, Handler&& handler) {
-    try {
-        std::forward<Handler>(handler)();
-        return true;
-    } catch (...) {
-        box.Show(std::current_exception());
-    }
-    return false;
-}
-
 // Runs the body of a window or subclass procedure, which no exception may leave: the
 // system's own frames lie between it and any handler. What the body raises is handed to
 // onError, and fallback is answered in place of the body's result.
@@ -75,6 +62,17 @@ Result CatchAtBoundary(Result fallback, Body&& body, OnError&& onError) noexcept
         }
     }
     return fallback;
+}
+
+// Runs a handler at the same boundary; an error it raises goes to the error box. Returns
+// false when the handler failed, in which case the program is to end.
+template <typename Handler>
+bool RunHandler(ErrorBox& box, Handler&& handler) {
+    const auto run = [&] {
+        std::forward<Handler>(handler)();
+        return true;
+    };
+    return CatchAtBoundary(false, run, [&](const std::exception_ptr& error) { box.Show(error); });
 }
 
 }  // namespace zarn

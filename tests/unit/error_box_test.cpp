@@ -60,10 +60,10 @@ TEST(ErrorBox, ControlCharactersInAPathShowAsReplacementsAndTheDescriptionStaysW
     // Bidirectional controls would turn the path and the box's own words around; the
     // characters next to them, joiners included, belong to real names and stay.
     const std::pair<const char*, bool> characters[] = {
-        {"\u202E", true},  {"\u202A", true},  {"\u200E", true},  {"\u200F", true},  {"\u061C", true},
-        {"\u2066", true},  {"\u2069", true},  {"\u0085", true},  {"\u202F", false}, {"\u2065", false},
-        {"\u200D", false}, {"\u200C", false}, {"\u061B", false}, {"\u00A0", false}, {"\U0001F3AE", false},
-        {"\xFF", true},  // a byte that starts no character
+        {"\u202E", true},  {"\u202A", true},  {"\u200E", true},      {"\u200F", true},
+        {"\u061C", true},  {"\u2066", true},  {"\u2069", true},      {"\u0085", true},
+        {"\u202F", false}, {"\u2065", false}, {"\u200D", false},     {"\u200C", false},
+        {"\u061B", false}, {"\u00A0", false}, {"\U0001F3AE", false}, {"\xFF", true},  // a byte that starts no character
     };
     for (const auto& [character, replaced] : characters)
         EXPECT_EQ(ShownPath(std::string("C:\\zw\\") + character + "exe"),
@@ -88,14 +88,7 @@ long Procedure(ErrorBox& box, const std::function<long()>& body) {
     return CatchAtBoundary(-1L, body, [&](std::exception_ptr error) { box.Show(error); });
 }
 
-template <typename Thrown>
-RuntimeError Caught(Thrown thrown) {
-    try {
-        throw thrown;
-    } catch (...) {
-        return UntrappedError(std::current_exception());
-    }
-}
+RuntimeError Caught(auto thrown) { return UntrappedError(std::make_exception_ptr(thrown)); }
 
 TEST(UntrappedErrors, AWindowProcedureAnswersItsFallbackAndOnlyTheFirstErrorShows) {
     fake::Log log;
