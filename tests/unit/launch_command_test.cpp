@@ -94,7 +94,7 @@ TEST_F(CommandFromPath, AFolderIsRefusedNeverRunAsAShorterPart) {
     for (const auto& [path, folder] : cases) {
         files.asked.clear();
         const RuntimeError e =
-            fake::ErrorOf([&] { EXPECT_EQ(Build(path).program, "C:\\Games\\Van Treel\\zarnsl.exe"); });
+            fake::ErrorOf([&, path = path] { EXPECT_EQ(Build(path).program, "C:\\Games\\Van Treel\\zarnsl.exe"); });
         EXPECT_EQ(e.number(), folder ? 5 : 0) << path;
         if (folder) {
             EXPECT_EQ(e.description(), std::string(folder) + " is a folder, not a program.") << path;
