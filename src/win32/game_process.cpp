@@ -1,6 +1,5 @@
 #include "win32/game_process.h"
 
-#include <iterator>
 #include <string>
 
 #include "win32/file_identity.h"
@@ -10,6 +9,7 @@ namespace zarn::win32 {
 
 namespace {
 
+// The program file of a process (this one: GetCurrentProcess()), at any length.
 std::wstring ImageOf(HANDLE process) {
     std::wstring path(32768, L'\0');
     DWORD size = static_cast<DWORD>(path.size());
@@ -25,12 +25,7 @@ Win32GameProcess::~Win32GameProcess() {
     if (thread_) TerminateProcess(process_.get(), 1);
 }
 
-bool Win32GameProcess::IsThisProgram() {
-    wchar_t own[MAX_PATH * 4];
-    const DWORD n = GetModuleFileNameW(nullptr, own, static_cast<DWORD>(std::size(own)));
-    if (n == 0 || n >= std::size(own)) throw SystemError(GetLastError(), "Checking the game's program file");
-    return SameFile(std::wstring(own, n), ImageOf(process_.get()));
-}
+bool Win32GameProcess::IsThisProgram() { return SameFile(ImageOf(GetCurrentProcess()), ImageOf(process_.get())); }
 
 void Win32GameProcess::Resume() {
     if (!thread_) return;
