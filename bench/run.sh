@@ -37,20 +37,13 @@ runs=3
 fine_runs=15
 ticks=$(getconf CLK_TCK)
 
-trap zw_cleanup EXIT
+zw_begin bench  # the same set-up as every scenario; says what failed, if anything
 trap 'exit 130' INT TERM
-zw_start_x || { echo "cannot start Xvfb"; exit 1; }
-zw_install_check
-zw_new_prefix bench || { echo "cannot make a Wine prefix"; exit 1; }
-zw_hold_desktop || { echo "the Wine desktop did not start"; exit 1; }
-zw_install_standin || exit 1
-zw_install_zarnres || exit 1
 zw_install "$spin" 'C:\ZarnRes\spinwait.exe'
 zw_install "$probe" 'C:\ZarnRes\waitwindow.exe'
 zw_install "$bare" 'C:\ZarnRes\barewindow.exe'
 zw_install "$barelauncher" 'C:\ZarnRes\barelauncher.exe'
-export ZARNSL_LOG='C:\zw\game.log'
-game_log=$(zw_unix "$ZARNSL_LOG")
+game_log=$ZW_GAME_LOG
 
 now() { date +%s.%N; }
 secs() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
