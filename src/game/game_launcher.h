@@ -3,16 +3,11 @@
 
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "game/game_process.h"
 #include "game/launch_command.h"
 
 namespace zarn {
-
-// The environment variable that marks every program a game run starts, so that a
-// ZarnRes the game starts again (through a script, say) can tell and start nothing.
-inline constexpr std::string_view kGameRunMark = "ZARNRES_GAME_RUN";
 
 // Why a start failed, as far as the program acts on it.
 enum class StartError { None, FileNotFound, PathNotFound, ElevationRequired, Other };
@@ -26,9 +21,9 @@ struct StartResult {
 class GameLauncher {
 public:
     virtual ~GameLauncher() = default;
-    // Starts the game suspended in a normal window with the focus, its environment
-    // marked with kGameRunMark, in a job of ours where the platform allows one, so
-    // that its whole process tree is watched.
+    // Starts the game suspended in a normal window with the focus, in a job of ours
+    // where the platform allows one, so that its whole process tree is watched; its
+    // environment carries the mark that names the run (game_run_mark.h).
     virtual StartResult StartSuspended(const LaunchCommand& command) = 0;
     // Starts the game through the shell, which asks the user for administrator
     // rights; the game runs at once and is watched alone. The mark does not reach an

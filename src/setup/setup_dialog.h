@@ -23,8 +23,8 @@ struct SetupServices {
 
 class SetupDialog {
 public:
-    // startedByGameRun: the environment carries kGameRunMark, so a game that
-    // ZarnRes runs has started this program.
+    // startedByGameRun: this program runs inside a game run that still goes on
+    // (StartedInsideGameRun), so the game it waits for has started it.
     SetupDialog(DialogView& view, SetupServices services, std::string arguments, bool startedByGameRun = false)
         : view_(view), services_(services), arguments_(std::move(arguments)), startedByGameRun_(startedByGameRun) {}
 

@@ -1,101 +1,105 @@
 #include "win32/game_job.h"
 
-#include <algorithm>
-#include <cstddef>
-
 #include "win32/system_error.h"
 
 namespace zarn::win32 {
 
 namespace {
 
-// The ids of every process in the job. The list is read whole: when it does not
-// fit (ERROR_MORE_DATA, or fewer ids than processes), the buffer grows and the
-// question is asked again.
-std::vector<ULONG_PTR> ProcessIdsOf(HANDLE job) {
-    std::size_t room = 64;
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const std::size_t bytes = offsetof(JOBOBJECT_BASIC_PROCESS_ID_LIST, ProcessIdList) + room * sizeof(ULONG_PTR);
-        std::vector<ULONG_PTR> buffer(bytes / sizeof(ULONG_PTR) + 1);
-        auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(buffer.data());
-        const bool ok =
-            QueryInformationJobObject(job, JobObjectBasicProcessIdList, list, static_cast<DWORD>(bytes), nullptr);
-        if (!ok && GetLastError() != ERROR_MORE_DATA) throw SystemError(GetLastError(), "Watching the game");
-        const std::size_t listed = std::min<std::size_t>(list->NumberOfProcessIdsInList, room);
-        if (ok && listed >= list->NumberOfAssignedProcesses)
-            return std::vector<ULONG_PTR>(list->ProcessIdList, list->ProcessIdList + listed);
-        // Room for what is assigned now, and for a few more started meanwhile.
-        room = std::max<std::size_t>(room * 2, list->NumberOfAssignedProcesses + 16);
-    }
-    throw SystemError(ERROR_MORE_DATA, "Watching the game");
-}
+// Completion keys: the job's own messages, and the one that stops the watcher.
+constexpr ULONG_PTR kJobKey = 1;
+constexpr ULONG_PTR kStopKey = 2;
 
-// A handle that can wait for the process and ask whether it is in our job.
-// IsProcessInJob needs PROCESS_QUERY_INFORMATION on some systems (Wine refuses
-// the limited right), so that is asked for first.
-UniqueHandle OpenForWaiting(DWORD id) {
-    UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, id));
-    if (!process && GetLastError() == ERROR_ACCESS_DENIED)
-        process.reset(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
-    return process;
-}
+// Windows does not promise to deliver every job message to the port, so the
+// watcher also asks the job's own count of its processes this often. Only the
+// watcher thread wakes for it; the program's window thread sleeps throughout.
+constexpr DWORD kCheckEveryMs = 2000;
 
-// A job of ours that reports to a completion port when its last process has ended.
-// No kill-on-close: closing ZarnRes never ends the game. Its one limit lets a
-// process that asks to break away (launchers, crash reporters, updaters) start
-// outside the job, as it would without ZarnRes; such a process is not waited for.
-std::unique_ptr<GameJob> MakeJob() {
-    UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
-    UniqueHandle port(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
-    if (!job || !port) return nullptr;
+// A job of ours that reports to a completion port. No kill-on-close: closing
+// ZarnRes never ends the game. Its one limit lets a process that asks to break
+// away (launchers, crash reporters, updaters) start outside the job, as it would
+// without ZarnRes; such a process is not waited for.
+UniqueHandle MakeJob(const std::wstring& name, HANDLE port) {
+    UniqueHandle job(CreateJobObjectW(nullptr, name.c_str()));
+    // A name already taken belongs to no run of ours: the job is then unnamed.
+    if (job && GetLastError() == ERROR_ALREADY_EXISTS) job.reset(CreateJobObjectW(nullptr, nullptr));
+    if (!job) return job;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_BREAKAWAY_OK;
-    if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits))) return nullptr;
     JOBOBJECT_ASSOCIATE_COMPLETION_PORT link{};
-    link.CompletionKey = job.get();
-    link.CompletionPort = port.get();
-    if (!SetInformationJobObject(job.get(), JobObjectAssociateCompletionPortInformation, &link, sizeof(link)))
-        return nullptr;
-    return std::make_unique<GameJob>(std::move(job), std::move(port));
+    link.CompletionKey = reinterpret_cast<void*>(kJobKey);
+    link.CompletionPort = port;
+    if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits)) ||
+        !SetInformationJobObject(job.get(), JobObjectAssociateCompletionPortInformation, &link, sizeof(link)))
+        job.reset();
+    return job;
 }
 
 }  // namespace
 
-std::unique_ptr<GameJob> GameJob::Holding(HANDLE process) {
-    auto job = MakeJob();
-    if (job && !AssignProcessToJobObject(job->job_.get(), process)) job.reset();
-    return job;
+std::unique_ptr<GameJob> GameJob::Named(const std::wstring& name) {
+    UniqueHandle port(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
+    if (!port) return nullptr;
+    UniqueHandle job = MakeJob(name, port.get());
+    UniqueHandle ended(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!job || !ended) return nullptr;
+    auto gameJob = std::make_unique<GameJob>(std::move(job), std::move(port), std::move(ended));
+    gameJob->watcher_.reset(CreateThread(nullptr, 0, &GameJob::Watch, gameJob.get(), 0, nullptr));
+    if (!gameJob->watcher_) return nullptr;
+    return gameJob;
 }
 
-bool GameJob::IsEmpty() {
-    DWORD message = 0;
-    ULONG_PTR key = 0;
-    LPOVERLAPPED overlapped = nullptr;
-    while (!empty_ && GetQueuedCompletionStatus(port_.get(), &message, &key, &overlapped, 0))
-        if (message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) empty_ = true;
-    if (!empty_) {
-        JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
-        if (QueryInformationJobObject(job_.get(), JobObjectBasicAccountingInformation, &accounting, sizeof(accounting),
-                                      nullptr) &&
-            accounting.ActiveProcesses == 0)
-            empty_ = true;
-    }
-    return empty_;
+bool GameJob::HoldsThisProgram(const std::wstring& name) {
+    const UniqueHandle job(OpenJobObjectW(JOB_OBJECT_QUERY, FALSE, name.c_str()));
+    BOOL inside = FALSE;
+    // No such job: its run is over, or it never was one.
+    return job && IsProcessInJob(GetCurrentProcess(), job.get(), &inside) && inside;
 }
 
-std::vector<UniqueHandle> GameJob::RunningProcesses() {
-    std::vector<UniqueHandle> running;
-    for (const ULONG_PTR id : ProcessIdsOf(job_.get())) {
-        if (running.size() == MAXIMUM_WAIT_OBJECTS - 1) break;  // one wait takes no more; the rest on the next pass
-        UniqueHandle process = OpenForWaiting(static_cast<DWORD>(id));
-        if (!process) continue;  // it has just ended
-        // The id may already name another process: only ours, and only while it runs.
-        BOOL inJob = FALSE;
-        if (!IsProcessInJob(process.get(), job_.get(), &inJob) || !inJob) continue;
-        if (WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT) continue;
-        running.push_back(std::move(process));
+GameJob::~GameJob() {
+    // The watcher ends on the stop key; should that not reach it, closing the port
+    // ends its wait too (ERROR_ABANDONED_WAIT_0).
+    if (!PostQueuedCompletionStatus(port_.get(), 0, kStopKey, nullptr)) port_.reset();
+    WaitForSingleObject(watcher_.get(), INFINITE);
+}
+
+bool GameJob::Hold(HANDLE process) { return AssignProcessToJobObject(job_.get(), process); }
+
+bool GameJob::HasEnded() const {
+    if (WaitForSingleObject(ended_.get(), 0) != WAIT_OBJECT_0) return false;
+    if (const DWORD error = error_.load()) throw SystemError(error, "Watching the game");
+    return true;
+}
+
+DWORD WINAPI GameJob::Watch(void* self) { return static_cast<GameJob*>(self)->WatchUntilEmpty(); }
+
+// Runs on a thread of its own: waits for the job's report that its last process
+// has ended, checks the job's own count now and then, and signals the end.
+DWORD GameJob::WatchUntilEmpty() {
+    for (;;) {
+        DWORD message = 0;
+        ULONG_PTR key = 0;
+        LPOVERLAPPED overlapped = nullptr;
+        if (GetQueuedCompletionStatus(port_.get(), &message, &key, &overlapped, kCheckEveryMs)) {
+            if (key == kStopKey) return 0;
+            if (key == kJobKey && message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) break;
+            continue;
+        }
+        if (GetLastError() != WAIT_TIMEOUT) {
+            error_ = GetLastError();
+            break;
+        }
+        JOBOBJECT_BASIC_ACCOUNTING_INFORMATION count{};
+        if (!QueryInformationJobObject(job_.get(), JobObjectBasicAccountingInformation, &count, sizeof(count),
+                                       nullptr)) {
+            error_ = GetLastError();
+            break;
+        }
+        // Before the game has joined, the job is empty but nothing has ended.
+        if (count.TotalProcesses > 0 && count.ActiveProcesses == 0) break;
     }
-    return running;
+    SetEvent(ended_.get());
+    return 0;
 }
 
 }  // namespace zarn::win32

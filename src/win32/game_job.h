@@ -1,11 +1,14 @@
 #pragma once
 // The job that holds the game and every process it starts, so that the wait covers
-// the whole process tree.
+// the whole process tree. The job itself tells when its last process has ended:
+// no handle to any of its processes is needed, so a game that guards its processes
+// against being opened is waited for all the same.
 
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
-#include <vector>
+#include <string>
 
 #include "win32/handles.h"
 
@@ -13,20 +16,36 @@ namespace zarn::win32 {
 
 class GameJob {
 public:
-    // A new job of ours holding the process, or nullptr where the process cannot join
-    // one (ZarnRes itself runs in a job that forbids it): then it is watched alone.
-    static std::unique_ptr<GameJob> Holding(HANDLE process);
+    // A new job of ours under name (an unnamed one when the name is taken), or
+    // nullptr where no job can be made: then the game is watched alone.
+    static std::unique_ptr<GameJob> Named(const std::wstring& name);
+    // Whether this program runs in the job of that name.
+    static bool HoldsThisProgram(const std::wstring& name);
 
-    GameJob(UniqueHandle job, UniqueHandle port) : job_(std::move(job)), port_(std::move(port)) {}
-    // True once the job has reported that no process is left in it.
-    bool IsEmpty();
-    // Handles of the processes still running in the job (at most what one wait takes).
-    std::vector<UniqueHandle> RunningProcesses();
+    GameJob(UniqueHandle job, UniqueHandle port, UniqueHandle ended)
+        : job_(std::move(job)), port_(std::move(port)), ended_(std::move(ended)) {}
+    ~GameJob();
+    GameJob(const GameJob&) = delete;
+    GameJob& operator=(const GameJob&) = delete;
+
+    // Puts the process into the job; false where it cannot join one (Windows 7,
+    // when ZarnRes itself runs in a job).
+    bool Hold(HANDLE process);
+    // Signalled once no process is left in the job, or watching it failed.
+    HANDLE EndSignal() const { return ended_.get(); }
+    // True once no process is left in the job. Raises a RuntimeError when the job
+    // could not be watched.
+    bool HasEnded() const;
 
 private:
+    static DWORD WINAPI Watch(void* self);
+    DWORD WatchUntilEmpty();
+
     UniqueHandle job_;
     UniqueHandle port_;
-    bool empty_ = false;
+    UniqueHandle ended_;
+    UniqueHandle watcher_;
+    std::atomic<DWORD> error_{ERROR_SUCCESS};
 };
 
 }  // namespace zarn::win32

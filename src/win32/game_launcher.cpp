@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "game/game_run_mark.h"
 #include "win32/file_probe.h"
 #include "win32/game_job.h"
 #include "win32/game_process.h"
@@ -64,11 +65,20 @@ DWORD ReportedError(DWORD code, const std::wstring& program) {
     return code;
 }
 
+// With the process id, it tells this ZarnRes from any other, now or later.
+unsigned long long StartTimeOfThisProgram() {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    return (static_cast<unsigned long long>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
 }  // namespace
 
 StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
-    // The game inherits our environment, and with it the mark.
-    if (!SetEnvironmentVariableW(Widen(kGameRunMark).c_str(), L"1")) return Failure(GetLastError());
+    // The game inherits our environment, and with it the mark that names this run's job.
+    const std::string mark = GameRunMark(GetCurrentProcessId(), StartTimeOfThisProgram());
+    if (!SetEnvironmentVariableW(Widen(kGameRunMark).c_str(), Widen(mark).c_str())) return Failure(GetLastError());
+    auto job = GameJob::Named(Widen(*GameRunJobName(mark)));
     const WideCommand wide = Widened(command);
     std::vector<wchar_t> line(wide.commandLine.begin(), wide.commandLine.end());
     line.push_back(L'\0');  // CreateProcessW may write into the command line
@@ -83,7 +93,7 @@ StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
         return Failure(ReportedError(GetLastError(), wide.program));
     UniqueHandle process(pi.hProcess);
     UniqueHandle thread(pi.hThread);
-    auto job = GameJob::Holding(process.get());
+    if (job && !job->Hold(process.get())) job.reset();
     return {.process = std::make_unique<Win32GameProcess>(std::move(process), std::move(thread), std::move(job))};
 }
 

@@ -49,26 +49,14 @@ bool Win32GameProcess::ProcessHasEnded() {
     return state == WAIT_OBJECT_0;
 }
 
-bool Win32GameProcess::HasEnded() {
-    if (!job_) return ProcessHasEnded();
-    return job_->IsEmpty();
-}
+bool Win32GameProcess::HasEnded() { return job_ ? job_->HasEnded() : ProcessHasEnded(); }
 
 void Win32GameProcess::WaitForEndOrMessage() {
-    std::vector<UniqueHandle> running;
-    std::vector<HANDLE> handles;
-    if (job_) {
-        running = job_->RunningProcesses();
-        for (const auto& p : running) handles.push_back(p.get());
-    } else {
-        handles.push_back(process_.get());
-    }
-    // With none left to wait for, the job's own report of its end is due any moment.
-    const DWORD timeout = handles.empty() ? 50 : INFINITE;
+    // The job signals its end itself; a game watched alone, its process.
+    const HANDLE end = job_ ? job_->EndSignal() : process_.get();
     // MWMO_INPUTAVAILABLE: messages already seen by an earlier PeekMessage also wake the wait.
-    const DWORD r = MsgWaitForMultipleObjectsEx(static_cast<DWORD>(handles.size()), handles.data(), timeout,
-                                                QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    if (r == WAIT_FAILED) throw SystemError(GetLastError(), "Waiting for the game");
+    if (MsgWaitForMultipleObjectsEx(1, &end, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_FAILED)
+        throw SystemError(GetLastError(), "Waiting for the game");
 }
 
 }  // namespace zarn::win32

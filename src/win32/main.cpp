@@ -6,11 +6,13 @@
 
 #include "base/arguments.h"
 #include "base/error_box.h"
+#include "game/game_run_mark.h"
 #include "setup/setup_dialog.h"
 #include "win32/dialog_view.h"
 #include "win32/display_modes.h"
 #include "win32/file_open_box.h"
 #include "win32/file_probe.h"
+#include "win32/game_job.h"
 #include "win32/game_launcher.h"
 #include "win32/message_boxes.h"
 #include "win32/message_pump.h"
@@ -23,7 +25,14 @@ namespace {
 
 std::string OwnArguments() { return std::string(ArgumentString(Narrow(GetCommandLineW()))); }
 
-bool StartedByGameRun() { return GetEnvironmentVariableW(Widen(kGameRunMark).c_str(), nullptr, 0) != 0; }
+// Whether the game of a run that still waits started this program (in its job).
+bool StartedByGameRun() {
+    const std::wstring name = Widen(kGameRunMark);
+    std::wstring mark(GetEnvironmentVariableW(name.c_str(), nullptr, 0), L'\0');
+    if (mark.empty()) return false;
+    mark.resize(GetEnvironmentVariableW(name.c_str(), mark.data(), static_cast<DWORD>(mark.size())));
+    return StartedInsideGameRun(Narrow(mark), [](const std::string& job) { return GameJob::HoldsThisProgram(Widen(job)); });
+}
 
 // The program: the platform's services, the setup dialog over them, and the one
 // place where an untrapped error ends in the error box and ends the program.

@@ -2,7 +2,8 @@
 # A game that starts ZarnRes again through a script: the inner ZarnRes says so in
 # its own box, starts nothing and ends with 1; the outer run then ends as usual.
 # Without the mark each ZarnRes would start the script again, without end. Two
-# ZarnRes started side by side, neither by the other's game, both run the game.
+# ZarnRes started side by side, neither by the other's game, both run the game,
+# also with a mark in the user's own environment that names no run.
 ZW_NO_GAME=1
 source "$(dirname "$0")/../lib.sh"
 zw_begin direct-nested-start
@@ -22,7 +23,7 @@ zw_expect_exit 15 0
 zw_expect "ZarnRes processes" "$(zw_count_processes 'ZarnRes.zarnres\.exe')" 0
 
 zw_install_standin
-export ZARNSL_SLEEP_MS=2000
+export ZARNSL_SLEEP_MS=2000 ZARNRES_GAME_RUN=0
 zw_start_zarnres
 first=$ZW_ZARNRES_PID
 zw_start_zarnres

@@ -19,6 +19,11 @@
 //                      as a launcher stub does
 //   ZARNSL_BREAKAWAY   "1": start that child with CREATE_BREAKAWAY_FROM_JOB, as
 //                      launchers and crash reporters that leave the job do
+//   ZARNSL_GUARD       "1": start that child with an empty access list on its
+//                      process, so that no other program can open it, as games
+//                      with anti-cheat protection guard theirs
+//   ZARNSL_LAST        a program to start (with no arguments), not waited for,
+//                      just before exiting
 //   ZARNSL_CHILDREN    how many copies of this program to start before the child,
 //                      not waited for; each only lives ZARNSL_CHILDREN_MS (default 0)
 //                      and logs nothing
@@ -93,12 +98,20 @@ void AppendLog(const std::wstring& file, const std::wstring& line) {
     }
 }
 
-bool StartProgram(const std::wstring& program, DWORD flags, DWORD& error) {
+bool StartProgram(const std::wstring& program, DWORD flags, DWORD& error, bool guarded = false) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     std::wstring line = L"\"" + program + L"\"";
-    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si, &pi)) {
+    // An access list with no entry lets nobody open the process.
+    ACL emptyList;
+    SECURITY_DESCRIPTOR guard;
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, &guard, FALSE};
+    InitializeAcl(&emptyList, sizeof emptyList, ACL_REVISION);
+    InitializeSecurityDescriptor(&guard, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&guard, TRUE, &emptyList, FALSE);
+    if (!CreateProcessW(program.c_str(), line.data(), guarded ? &attributes : nullptr, nullptr, FALSE, flags, nullptr,
+                        nullptr, &si, &pi)) {
         error = GetLastError();
         return false;
     }
@@ -202,7 +215,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     if (!child.empty()) {
         const DWORD flags = Setting(L"ZARNSL_BREAKAWAY") == L"1" ? CREATE_BREAKAWAY_FROM_JOB : 0;
         DWORD error = 0;
-        if (!StartProgram(child, flags, error) && !events.empty())
+        if (!StartProgram(child, flags, error, Setting(L"ZARNSL_GUARD") == L"1") && !events.empty())
             AppendLog(events, L"child-error " + std::to_wstring(error));
     }
 
@@ -214,5 +227,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
             RunWindow(instance, sleepMs, show);
     }
     if (!events.empty()) AppendLog(events, L"end " + std::to_wstring(SystemTicks()));
+    const std::wstring last = Setting(L"ZARNSL_LAST");
+    DWORD error = 0;
+    if (!last.empty() && !StartProgram(last, 0, error) && !events.empty())
+        AppendLog(events, L"last-error " + std::to_wstring(error));
     return static_cast<int>(SettingNumber(L"ZARNSL_EXIT", 0));
 }
