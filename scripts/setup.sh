@@ -17,5 +17,6 @@ echo "Installing: ${missing[*]}"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
 fi
-$sudo apt-get update -q
+# A mirror in mid-sync can fail one index; the lists that did arrive still serve the install.
+$sudo apt-get update -q || echo "apt-get update reported errors; installing from the lists it has"
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
