@@ -35,12 +35,14 @@ std::vector<Character> Characters(std::string_view text) {
 bool IsSeparator(const Character& c) { return c.code == '\\' || c.code == '/'; }
 
 // Characters that would make a box lie about a path: control characters (a NUL
-// ends the box's text, a line end breaks it) and the bidirectional controls, which
-// turn what follows around, the box's own words included. A byte that starts no
-// character is shown as U+FFFD too.
+// ends the box's text, a line end breaks it), the bidirectional controls, which
+// turn what follows around, the box's own words included, and the invisible
+// format characters U+200B, U+2060 and U+FEFF, which make "zarn\u200Bsl.exe" read
+// as "zarnsl.exe". A byte that starts no character is shown as U+FFFD too.
 bool ShownAsReplacement(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
-           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFFFD;
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200B || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || c == 0x2060 || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF ||
+           c == 0xFFFD;
 }
 
 }  // namespace

@@ -35,12 +35,13 @@ RuntimeError TypeMismatch();
 RuntimeError FileNotFound();
 }  // namespace error
 
-// A path as an error box shows it: control characters (a NUL, a line break) and
-// bidirectional controls (U+061C, U+200E, U+200F, U+202A-U+202E, U+2066-U+2069) as
-// U+FFFD; at most kShownPathMost characters, the middle elided with "…"; broken
-// after a folder separator wherever a line would run past kShownPathLine characters
-// (a longer name is broken where the line is full), so that no path makes the box
-// larger than the screen or reorders its words.
+// A path as an error box shows it: control characters (a NUL, a line break),
+// bidirectional controls (U+061C, U+200E, U+200F, U+202A-U+202E, U+2066-U+2069) and
+// invisible format characters (U+200B, U+2060, U+FEFF) as U+FFFD; at most
+// kShownPathMost characters, the middle elided with "…"; broken after a folder
+// separator wherever a line would run past kShownPathLine characters (a longer name
+// is broken where the line is full), so that no path makes the box larger than the
+// screen, reorders its words or hides a character.
 inline constexpr std::size_t kShownPathLine = 60;
 inline constexpr std::size_t kShownPathMost = 300;
 std::string ShownPath(std::string_view path);

@@ -57,11 +57,13 @@ TEST(ErrorBox, ControlCharactersInAPathShowAsReplacementsAndTheDescriptionStaysW
     EXPECT_EQ(shown, "C:\\a\uFFFDb\uFFFDc\uFFFD.exe");
     EXPECT_EQ(error::InvalidCall(path + " is a folder").description(), path + " is a folder");
 
-    // Bidirectional controls would turn the path and the box's own words around; the
-    // characters next to them, joiners included, belong to real names and stay.
+    // Bidirectional controls would turn the path and the box's own words around, and
+    // invisible format characters hide in it; the characters next to them, joiners
+    // included, belong to real names and stay.
     const std::pair<const char*, bool> characters[] = {
         {"\u202E", true},  {"\u202A", true},  {"\u200E", true},      {"\u200F", true},
         {"\u061C", true},  {"\u2066", true},  {"\u2069", true},      {"\u0085", true},
+        {"\u200B", true},  {"\u2060", true},  {"\uFEFF", true},      {"\u200A", false},
         {"\u202F", false}, {"\u2065", false}, {"\u200D", false},     {"\u200C", false},
         {"\u061B", false}, {"\u00A0", false}, {"\U0001F3AE", false}, {"\xFF", true},  // a byte that starts no character
     };
