@@ -6,7 +6,7 @@ namespace zarn::win32 {
 
 namespace {
 
-// Completion keys: the job's own messages, and the one that stops the watcher.
+// Completion keys: the job's messages, and the one that stops the watcher.
 constexpr ULONG_PTR kJobKey = 1;
 constexpr ULONG_PTR kStopKey = 2;
 
@@ -82,10 +82,9 @@ DWORD GameJob::WatchUntilEmpty() {
         LPOVERLAPPED overlapped = nullptr;
         if (GetQueuedCompletionStatus(port_.get(), &message, &key, &overlapped, kCheckEveryMs)) {
             if (key == kStopKey) return 0;
-            if (key == kJobKey && message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) break;
-            continue;
-        }
-        if (GetLastError() != WAIT_TIMEOUT) {
+            // A job the game makes inside ours reports its own end here too: the count decides.
+            if (message != JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) continue;
+        } else if (GetLastError() != WAIT_TIMEOUT) {
             error_ = GetLastError();
             break;
         }
