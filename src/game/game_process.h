@@ -17,7 +17,8 @@ public:
     // exit codes (259 included). Raises a RuntimeError when the game can no longer
     // be watched.
     virtual bool HasEnded() = 0;
-    // Blocks until a watched process ends or a window message arrives for this thread.
+    // Blocks until the game and every process it started have ended, or a window
+    // message arrives for this thread.
     virtual void WaitForEndOrMessage() = 0;
 };
 

@@ -22,7 +22,7 @@ RuntimeError StartFailure(const LaunchCommand& command, const StartResult& resul
 }
 
 // Each pass looks at the game, then handles waiting messages; between passes the
-// thread sleeps until a watched process ends or a message arrives.
+// thread sleeps until the run ends or a message arrives.
 //
 // Re-entrancy: this is the one place where the program waits, and the messages
 // handled here run the dialog's handlers nested inside the run (the Run and
