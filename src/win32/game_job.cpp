@@ -21,8 +21,8 @@ constexpr DWORD kCheckEveryMs = 2000;
 // without ZarnRes; such a process is not waited for.
 UniqueHandle MakeJob(const std::wstring& name, HANDLE port) {
     UniqueHandle job(CreateJobObjectW(nullptr, name.c_str()));
-    // A name already taken belongs to no run of ours: the job is then unnamed.
-    if (job && GetLastError() == ERROR_ALREADY_EXISTS) job.reset(CreateJobObjectW(nullptr, nullptr));
+    // A name already taken (by any kind of object) belongs to no run of ours: the job is then unnamed.
+    if (!job || GetLastError() == ERROR_ALREADY_EXISTS) job.reset(CreateJobObjectW(nullptr, nullptr));
     if (!job) return job;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_BREAKAWAY_OK;
