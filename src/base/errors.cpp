@@ -41,8 +41,7 @@ bool IsSeparator(const Character& c) { return c.code == '\\' || c.code == '/'; }
 // as "zarnsl.exe". A byte that starts no character is shown as U+FFFD too.
 bool ShownAsReplacement(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200B || c == 0x200E || c == 0x200F ||
-           (c >= 0x202A && c <= 0x202E) || c == 0x2060 || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF ||
-           c == 0xFFFD;
+           (c >= 0x202A && c <= 0x202E) || c == 0x2060 || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF || c == 0xFFFD;
 }
 
 }  // namespace
