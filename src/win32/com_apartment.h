@@ -12,8 +12,8 @@ namespace zarn::win32 {
 class ComApartment {
 public:
     // A failure is not fatal: the shell then reports its own error.
-    ComApartment() : uninitialise_(ZARN_SYSTEM_FUNCTION(L"ole32.dll", CoUninitialize)) {
-        const auto initialise = ZARN_SYSTEM_FUNCTION(L"ole32.dll", CoInitializeEx);
+    ComApartment() : uninitialise_(ZARN_SYSTEM_FUNCTION(Ole32, CoUninitialize)) {
+        const auto initialise = ZARN_SYSTEM_FUNCTION(Ole32, CoInitializeEx);
         initialised_ = SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     }
     ~ComApartment() {

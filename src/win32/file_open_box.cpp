@@ -66,8 +66,8 @@ bool Win32FileOpenBox::ShowOpen() {
     ofn.lpstrInitialDir = initialFolder.c_str();
     ofn.lpstrTitle = title.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    const auto getOpenFileName = ZARN_SYSTEM_FUNCTION(L"comdlg32.dll", GetOpenFileNameW);
-    const auto extendedError = ZARN_SYSTEM_FUNCTION(L"comdlg32.dll", CommDlgExtendedError);
+    const auto getOpenFileName = ZARN_SYSTEM_FUNCTION(Comdlg32, GetOpenFileNameW);
+    const auto extendedError = ZARN_SYSTEM_FUNCTION(Comdlg32, CommDlgExtendedError);
     if (!getOpenFileName(&ofn)) {
         const DWORD code = extendedError();
         if (code == 0) return false;  // cancelled

@@ -109,7 +109,7 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
     info.nShow = SW_SHOWNORMAL;
     // COM first, on this thread, as the shell asks of its callers; it stays until the program ends.
     if (!com_) com_.emplace();
-    if (!ZARN_SYSTEM_FUNCTION(L"shell32.dll", ShellExecuteExW)(&info)) return Failure(GetLastError());
+    if (!ZARN_SYSTEM_FUNCTION(Shell32, ShellExecuteExW)(&info)) return Failure(GetLastError());
     if (!info.hProcess) return {nullptr, StartError::Other, "Windows started the game without a process to wait for."};
     return {.process = std::make_unique<Win32GameProcess>(UniqueHandle(info.hProcess), UniqueHandle(), nullptr)};
 }

@@ -33,7 +33,9 @@ std::string Win32SettingsStore::GetSetting(std::string_view application, std::st
         rc = RegQueryValueExW(hkey.get(), name.c_str(), nullptr, &type, nullptr, &bytes);
         if (rc == ERROR_FILE_NOT_FOUND) return "";
         if (rc != ERROR_SUCCESS) throw SystemError(static_cast<DWORD>(rc), "Reading setting " + std::string(key));
-        if (type != REG_SZ && type != REG_EXPAND_SZ) return "";  // not text: as if never written
+        // Text either way; an expandable value is read as it stands, unexpanded, as earlier
+        // versions read it. Anything else is not text: as if never written.
+        if (type != REG_SZ && type != REG_EXPAND_SZ) return "";
 
         std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
         DWORD got = static_cast<DWORD>(value.size() * sizeof(wchar_t));

@@ -1,13 +1,10 @@
 #include "win32/system_library.h"
 
+#include <iterator>
 #include <string>
 
 #include "win32/system_error.h"
 #include "win32/text.h"
-
-#ifndef LOAD_LIBRARY_SEARCH_SYSTEM32
-#define LOAD_LIBRARY_SEARCH_SYSTEM32 0x00000800  // hidden from builds for Vista
-#endif
 
 namespace zarn::win32 {
 
@@ -20,16 +17,30 @@ void LoadLibrariesOnlyFromSystemFolder() {
     if (!setDefault || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) SetDllDirectoryW(L"");
 }
 
-AnyFunction SystemFunctionAddress(const wchar_t* dll, const char* name) {
-    const std::string what = "Loading " + Narrow(dll);
+namespace {
+
+HMODULE LoadedOnce(SystemDll dll) {
+    static HMODULE loaded[std::size(kLoadedOnFirstUse)] = {};
+    HMODULE& module = loaded[static_cast<std::size_t>(dll)];
+    if (module) return module;
+    const wchar_t* name = kLoadedOnFirstUse[static_cast<std::size_t>(dll)];
+    const std::string what = "Loading " + Narrow(name);
     wchar_t folder[MAX_PATH];
     const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
     if (n == 0 || n >= MAX_PATH) throw SystemError(GetLastError(), what);
     // A full path: the search order plays no part in finding the DLL itself.
-    const HMODULE module = LoadLibraryExW((std::wstring(folder, n) + L"\\" + dll).c_str(), nullptr, 0);
+    module = LoadLibraryExW((std::wstring(folder, n) + L"\\" + name).c_str(), nullptr, 0);
     if (!module) throw SystemError(GetLastError(), what);
-    const FARPROC function = GetProcAddress(module, name);
-    if (!function) throw SystemError(GetLastError(), what + " (" + name + ")");
+    return module;
+}
+
+}  // namespace
+
+AnyFunction SystemFunctionAddress(SystemDll dll, const char* name) {
+    const FARPROC function = GetProcAddress(LoadedOnce(dll), name);
+    if (!function)
+        throw SystemError(GetLastError(), "Loading " + Narrow(kLoadedOnFirstUse[static_cast<std::size_t>(dll)]) +
+                                              " (" + name + ")");
     return reinterpret_cast<AnyFunction>(function);
 }
 

@@ -12,17 +12,23 @@ namespace zarn::win32 {
 // Windows' own folder. Called first thing.
 void LoadLibrariesOnlyFromSystemFolder();
 
+// The DLLs loaded on first use, each named once: SystemDll indexes kLoadedOnFirstUse,
+// and scripts/check-exe.sh reads the names from here.
+enum class SystemDll { Comdlg32, Shell32, Ole32 };
+inline constexpr const wchar_t* kLoadedOnFirstUse[] = {L"comdlg32.dll", L"shell32.dll", L"ole32.dll"};
+
 using AnyFunction = void (*)();
-// A function of a system DLL (L"comdlg32.dll"), which is loaded from Windows' own
-// folder and kept for the program's life; raises a RuntimeError when either is missing.
-AnyFunction SystemFunctionAddress(const wchar_t* dll, const char* name);
+// A function of a system DLL, which is loaded from Windows' own folder once and kept
+// for the program's life; raises a RuntimeError when either is missing.
+AnyFunction SystemFunctionAddress(SystemDll dll, const char* name);
 
 template <typename Function>
-Function* SystemFunction(const wchar_t* dll, const char* name) {
+Function* SystemFunction(SystemDll dll, const char* name) {
     return reinterpret_cast<Function*>(SystemFunctionAddress(dll, name));
 }
 
 }  // namespace zarn::win32
 
 // A system function by its declared name: the type and the name asked for cannot part.
-#define ZARN_SYSTEM_FUNCTION(dll, function) ::zarn::win32::SystemFunction<decltype(function)>(dll, #function)
+#define ZARN_SYSTEM_FUNCTION(dll, function) \
+    ::zarn::win32::SystemFunction<decltype(function)>(::zarn::win32::SystemDll::dll, #function)
