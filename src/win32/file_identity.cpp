@@ -28,9 +28,9 @@ struct FileIdentity {
 };
 
 FileIdentity IdentityOf(const std::wstring& path) {
-    UniqueHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) throw SystemError(GetLastError(), "Checking the game's program file");
+    const UniqueHandle file = OwnFileHandle(CreateFileW(
+        path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) throw SystemError(GetLastError(), "Checking the game's program file");
     FileIdentity identity;
     // A file system without 128-bit ids answers with an id of 0, which must be ignored.
     FileIdInfo128 wide{};

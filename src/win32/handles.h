@@ -8,17 +8,19 @@
 
 namespace zarn::win32 {
 
-// Calls Close on a handle that is set (not null, not INVALID_HANDLE_VALUE).
+// Calls Close on a handle that is set. An owner holds a valid handle or none, so
+// `!owner` is the one test of validity (see OwnFileHandle).
 template <typename Handle, auto Close>
 struct Closer {
-    void operator()(Handle h) const {
-        if (h && h != reinterpret_cast<Handle>(INVALID_HANDLE_VALUE)) Close(h);
-    }
+    void operator()(Handle h) const { Close(h); }
 };
 template <typename Handle, auto Close>
 using Unique = std::unique_ptr<std::remove_pointer_t<Handle>, Closer<Handle, Close>>;
 
 using UniqueHandle = Unique<HANDLE, CloseHandle>;
+// The owner of a handle from a call that reports failure as INVALID_HANDLE_VALUE
+// (CreateFileW) instead of null: a failed call gives an empty owner.
+inline UniqueHandle OwnFileHandle(HANDLE h) { return UniqueHandle(h == INVALID_HANDLE_VALUE ? nullptr : h); }
 using UniqueKey = Unique<HKEY, RegCloseKey>;
 template <typename T>
 using UniqueGdi = Unique<T, DeleteObject>;
