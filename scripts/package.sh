@@ -22,8 +22,8 @@ fi
 
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target zarnres -j"$(nproc)" >/dev/null
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win32/CMakeCache.txt)
-[ -n "$version" ] || { echo "package: no project version in build/win32/CMakeCache.txt" >&2; exit 1; }
+version=$(scripts/version.sh)
+[ -n "$version" ] || { echo "package: no project version in CMakeLists.txt" >&2; exit 1; }
 
 dist=build/dist
 zip=zarnres-$version-win32.zip

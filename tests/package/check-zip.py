@@ -54,9 +54,8 @@ def crlf_only(data):
     return data.count(b"\n") == data.count(b"\r\n") == data.count(b"\r")
 
 
-version = re.search(r"project\(ZarnRes VERSION (\d+)\.(\d+)\.(\d+)",
-                    (ROOT / "CMakeLists.txt").read_text()).groups()
-dotted = ".".join(version)
+dotted = subprocess.check_output([ROOT / "scripts/version.sh"], text=True).strip()
+version = dotted.split(".")
 path = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / f"build/dist/zarnres-{dotted}-win32.zip"
 if not path.is_file():
     sys.exit(f"FAIL: no zip at {path}; run scripts/package.sh")

@@ -11,6 +11,12 @@ zw_fail() {
     exit 1
 }
 
+# Ends a scenario that cannot run here, saying why; run-all.sh counts it as skipped.
+zw_skip() {
+    echo "SKIP: $*"
+    exit 0
+}
+
 # Own prefix with the desktop up at 1600x1200x32, the stand-in at the
 # default path (unless ZW_NO_GAME is set) and zarnres.exe installed.
 zw_begin() {

@@ -5,22 +5,16 @@
 # cannot run the zip's 32-bit exe.
 source "$(dirname "$0")/../lib.sh"
 zw_setup_wine
-version=$(sed -n 's/^project(ZarnRes VERSION \([0-9.]*\).*/\1/p' "$ZW_ROOT/CMakeLists.txt")
+version=$("$ZW_ROOT/scripts/version.sh")
 zip=$ZW_ROOT/build/dist/zarnres-$version-win32.zip
 if [ ! -f "$zip" ]; then
-    echo "SKIP: no ${zip#"$ZW_ROOT"/} (scripts/package.sh makes it); the zip's exe was not run"
-    echo PASS
-    exit 0
+    zw_skip "no ${zip#"$ZW_ROOT"/} (scripts/package.sh makes it); the zip's exe was not run"
 fi
 if ! zw_host_runs_i386; then
-    echo "SKIP: this host cannot run 32-bit x86 code; the zip's exe was not run"
-    echo PASS
-    exit 0
+    zw_skip "this host cannot run 32-bit x86 code; the zip's exe was not run"
 fi
 if [ "$ZW_WINEARCH" != win32 ]; then
-    echo "SKIP: the scenarios run under 64-bit Wine (ZW_WINEARCH=$ZW_WINEARCH); the zip's exe was not run"
-    echo PASS
-    exit 0
+    zw_skip "the scenarios run under 64-bit Wine (ZW_WINEARCH=$ZW_WINEARCH); the zip's exe was not run"
 fi
 
 unpacked=$ZW_OUT/release-zip
