@@ -8,7 +8,7 @@ cmake --preset native >/dev/null
 cmake --build --preset native -j"$(nproc)"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j"$(nproc)"
-if [ "${ZW_WINEARCH:-}" = win64 ] || { [ -z "${ZW_WINEARCH:-}" ] && ! scripts/host-runs-i386.sh; }; then
+if [ "$(scripts/wine-arch.sh)" = win64 ]; then
     cmake --preset win64-test >/dev/null
     cmake --build --preset win64-test -j"$(nproc)"
 fi

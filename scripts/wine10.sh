@@ -121,10 +121,7 @@ bind_all "$root"
 echo "Wine in the Debian 13 root: $(chroot "$root" wine --version)"
 # As the host run decides: the 32-bit exe where 32-bit code runs (the runner
 # says so otherwise). Picked here so that each architecture gets its own template.
-arch=${ZW_WINEARCH:-}
-if [ -z "$arch" ]; then
-    if chroot "$root" "$repo/scripts/host-runs-i386.sh"; then arch=win32; else arch=win64; fi
-fi
+arch=$(chroot "$root" env ZW_WINEARCH="${ZW_WINEARCH:-}" "$repo/scripts/wine-arch.sh")
 # Own folders beside the host run's, so the two never share a prefix or a log.
 env=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 ZW_WINEARCH="$arch"
      ZW_OUT="$repo/build/wine10-artifacts" ZW_PREFIXES="$repo/build/wine10-prefixes"

@@ -37,9 +37,7 @@ zw_host_runs_i386() {
 # the shims into build/wine-bin and puts them first on PATH. Every script that
 # runs Wine calls this once before it starts; calling it again changes nothing.
 zw_setup_wine() {
-    if [ -z "${ZW_WINEARCH:-}" ]; then
-        if zw_host_runs_i386; then ZW_WINEARCH=win32; else ZW_WINEARCH=win64; fi
-    fi
+    ZW_WINEARCH=${ZW_WINEARCH:-$("$ZW_ROOT/scripts/wine-arch.sh")}
     export ZW_WINEARCH WINEARCH=$ZW_WINEARCH
     if [ "$ZW_WINEARCH" = win64 ]; then
         ZW_BUILD=${ZW_BUILD:-$ZW_ROOT/build/win64-test}
