@@ -71,9 +71,9 @@ bool RunGameThenSwitchMode(std::string_view gamePath, std::string_view arguments
     }
 
     // Read after the game has ended, so a value stored meanwhile is the one used.
-    const std::string screenX = GetSetting(s.settings, key::kScreenX);
-    const std::string screenY = GetSetting(s.settings, key::kScreenY);
-    const std::string bitRes = GetSetting(s.settings, key::kBitRes);
+    const std::string screenX = s.settings.Read(key::kScreenX);
+    const std::string screenY = s.settings.Read(key::kScreenY);
+    const std::string bitRes = s.settings.Read(key::kBitRes);
     // Depth first, then height, then width: with more than one unusable value,
     // this order decides which error the user sees.
     const std::int16_t bits = ToInteger16(bitRes);

@@ -1,21 +1,31 @@
 #pragma once
 // Where the settings are kept: per-user text values (the registry on Windows).
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 namespace zarn {
 
-// Per-user text values addressed by application, section and key. A failing
-// read or write raises a RuntimeError.
+// The program's per-user text values, by key name (model/settings.h). A failing read
+// or write raises a RuntimeError.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    // The stored text, or "" when the key (or its application or section) is absent.
-    virtual std::string GetSetting(std::string_view application, std::string_view section, std::string_view key) = 0;
-    // Stores the text, creating application, section and key as needed.
-    virtual void SaveSetting(std::string_view application, std::string_view section, std::string_view key,
-                             std::string_view value) = 0;
+    // The stored text up to its first NUL, as every C-string reader of the registry
+    // (earlier versions of this program among them) sees it; what a hand-made value
+    // holds after a NUL is ignored. "" when the key is absent.
+    std::string Read(std::string_view key) {
+        std::string value = ReadStored(key);
+        value.resize(std::min(value.find('\0'), value.size()));
+        return value;
+    }
+    // Stores the text, creating the settings' place as needed.
+    virtual void Write(std::string_view key, std::string_view value) = 0;
+
+protected:
+    // The text as it is kept, NULs and all, or "" when the key is absent.
+    virtual std::string ReadStored(std::string_view key) = 0;
 };
 
 }  // namespace zarn

@@ -25,14 +25,14 @@ void SetupDialog::Load() {
     view_.Show();
     view_.SetResolutionRow(0);
     view_.SetColourRow(0);
-    if (const auto row = ResolutionRowForStoredWidth(GetSetting(settings, key::kScreenX))) view_.SetResolutionRow(*row);
-    if (const auto row = ColourRowForStoredDepth(GetSetting(settings, key::kBitRes))) view_.SetColourRow(*row);
-    const std::string storedPath = GetSetting(settings, key::kZarnPath);
+    if (const auto row = ResolutionRowForStoredWidth(settings.Read(key::kScreenX))) view_.SetResolutionRow(*row);
+    if (const auto row = ColourRowForStoredDepth(settings.Read(key::kBitRes))) view_.SetColourRow(*row);
+    const std::string storedPath = settings.Read(key::kZarnPath);
     view_.SetPathText(storedPath);
 
     if (ResSwitchForcesDialog(arguments_)) return;
 
-    if (GetSetting(settings, key::kShowRes) == "11") {
+    if (settings.Read(key::kShowRes) == "11") {
         view_.SetSkipDialog(true);
         view_.Unload();
         RunGameWhileBusy(DirectLaunchPath(storedPath));
@@ -49,11 +49,11 @@ void SetupDialog::OnRunClicked() {
     const int bits = SelectedRow(kColourRows, view_.ColourRow()).bitsPerPixel;
     const std::string path = view_.PathText();
 
-    SaveSetting(settings, key::kShowRes, view_.SkipDialog() ? "11" : "00");
-    SaveSetting(settings, key::kScreenX, std::to_string(width));
-    SaveSetting(settings, key::kScreenY, std::to_string(height));
-    SaveSetting(settings, key::kBitRes, std::to_string(bits));
-    SaveSetting(settings, key::kZarnPath, path);
+    settings.Write(key::kShowRes, view_.SkipDialog() ? "11" : "00");
+    settings.Write(key::kScreenX, std::to_string(width));
+    settings.Write(key::kScreenY, std::to_string(height));
+    settings.Write(key::kBitRes, std::to_string(bits));
+    settings.Write(key::kZarnPath, path);
 
     RunGameWhileBusy(path);
     view_.Unload();

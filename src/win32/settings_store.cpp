@@ -11,18 +11,9 @@
 
 namespace zarn::win32 {
 
-namespace {
-
-std::wstring KeyPath(std::string_view application, std::string_view section) {
-    return Widen(kSettingsRoot) + L"\\" + Widen(application) + L"\\" + Widen(section);
-}
-
-}  // namespace
-
-std::string Win32SettingsStore::GetSetting(std::string_view application, std::string_view section,
-                                           std::string_view key) {
+std::string Win32SettingsStore::ReadStored(std::string_view key) {
     HKEY raw = nullptr;
-    LONG rc = RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, KEY_QUERY_VALUE, &raw);
+    LONG rc = RegOpenKeyExW(HKEY_CURRENT_USER, Widen(kSettingsKeyPath).c_str(), 0, KEY_QUERY_VALUE, &raw);
     if (rc == ERROR_FILE_NOT_FOUND) return "";
     if (rc != ERROR_SUCCESS) throw SystemError(static_cast<DWORD>(rc), "Reading setting " + std::string(key));
     const UniqueKey hkey(raw);
@@ -49,10 +40,9 @@ std::string Win32SettingsStore::GetSetting(std::string_view application, std::st
     }
 }
 
-void Win32SettingsStore::SaveSetting(std::string_view application, std::string_view section, std::string_view key,
-                                     std::string_view value) {
+void Win32SettingsStore::Write(std::string_view key, std::string_view value) {
     HKEY raw = nullptr;
-    LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+    LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, Widen(kSettingsKeyPath).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
                               nullptr, &raw, nullptr);
     if (rc != ERROR_SUCCESS) throw SystemError(static_cast<DWORD>(rc), "Saving setting " + std::string(key));
     const UniqueKey hkey(raw);

@@ -57,17 +57,17 @@ public:
     std::map<std::string, std::string> values;  // key -> text; absent keys read as ""
     std::optional<std::string> failWriteOf;     // a write of this key raises error 5
 
-    std::string GetSetting(std::string_view app, std::string_view section, std::string_view key) override {
-        log_->push_back("get " + std::string(key));
-        if (app != kApplication || section != kSection) return "";
-        const auto it = values.find(std::string(key));
-        return it == values.end() ? "" : it->second;
-    }
-    void SaveSetting(std::string_view app, std::string_view section, std::string_view key,
-                     std::string_view value) override {
+    void Write(std::string_view key, std::string_view value) override {
         log_->push_back("save " + std::string(key) + "=" + std::string(value));
         if (failWriteOf == key) throw error::InvalidCall("Access is denied.");
-        if (app == kApplication && section == kSection) values[std::string(key)] = std::string(value);
+        values[std::string(key)] = std::string(value);
+    }
+
+protected:
+    std::string ReadStored(std::string_view key) override {
+        log_->push_back("get " + std::string(key));
+        const auto it = values.find(std::string(key));
+        return it == values.end() ? "" : it->second;
     }
 };
 
