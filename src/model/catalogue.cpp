@@ -1,6 +1,5 @@
 #include "model/catalogue.h"
 
-#include "base/errors.h"
 #include "base/numbers.h"
 
 namespace zarn {
@@ -17,12 +16,6 @@ std::optional<int> ColourRowForStoredDepth(std::string_view bitRes) {
     for (std::size_t row = 0; row < kColourRows.size(); ++row)
         if (kColourRows[row].bitsPerPixel == *value) return static_cast<int>(row);
     return std::nullopt;
-}
-
-int HeightForWidth(int width) {
-    for (const auto& row : kResolutionRows)
-        if (row.width == width) return row.height;
-    throw error::InvalidCall();
 }
 
 }  // namespace zarn

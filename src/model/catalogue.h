@@ -43,7 +43,4 @@ std::optional<int> ResolutionRowForStoredWidth(std::string_view screenX);
 // not a number (empty on a first start) matches nothing.
 std::optional<int> ColourRowForStoredDepth(std::string_view bitRes);
 
-// Height of the catalogue row whose width this is.
-int HeightForWidth(int width);
-
 }  // namespace zarn

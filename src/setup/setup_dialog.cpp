@@ -44,14 +44,13 @@ void SetupDialog::Load() {
 void SetupDialog::OnRunClicked() {
     if (running_) return;  // one game run at a time
     SettingsStore& settings = services_.game.settings;
-    const int width = SelectedRow(kResolutionRows, view_.ResolutionRow()).width;
-    const int height = HeightForWidth(width);
+    const ResolutionRow& resolution = SelectedRow(kResolutionRows, view_.ResolutionRow());
     const int bits = SelectedRow(kColourRows, view_.ColourRow()).bitsPerPixel;
     const std::string path = view_.PathText();
 
     settings.Write(key::kShowRes, view_.SkipDialog() ? "11" : "00");
-    settings.Write(key::kScreenX, std::to_string(width));
-    settings.Write(key::kScreenY, std::to_string(height));
+    settings.Write(key::kScreenX, std::to_string(resolution.width));
+    settings.Write(key::kScreenY, std::to_string(resolution.height));
     settings.Write(key::kBitRes, std::to_string(bits));
     settings.Write(key::kZarnPath, path);
 
