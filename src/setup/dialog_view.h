@@ -21,7 +21,8 @@ public:
     virtual void SetSkipDialog(bool ticked) = 0;  // "Don't show me again"
     virtual bool SkipDialog() const = 0;
 
-    // While a game run is in progress the buttons are inert.
+    // While a game run is in progress every input (the buttons, the lists, the check box and
+    // the path box) is inert, and shows the values being applied.
     virtual void SetBusy(bool busy) = 0;
 };
 

@@ -140,7 +140,8 @@ void DialogTheme::DrawListRow(const DRAWITEMSTRUCT& item) const {
     if (item.itemID != static_cast<UINT>(-1)) {
         const std::wstring text = ListRowText(item);
         SetBkMode(item.hDC, TRANSPARENT);
-        SetTextColor(item.hDC, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : Colour(layout::kWhite));
+        SetTextColor(item.hDC,
+                     highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : InputTextColour(item.itemState & ODS_DISABLED));
         RECT textRect = item.rcItem;
         textRect.left += dpi_.Scale(kListTextLeftPx);
         DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
@@ -183,6 +184,22 @@ void DialogTheme::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
         SetBkColor(item.hDC, kBlack);
         DrawFocusRect(item.hDC, &focus);
     }
+}
+
+void DialogTheme::DrawInertEditText(HWND edit) const {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    if (text.empty()) return;
+    // Where the edit put its text: its formatting rectangle, and its first character as scrolled.
+    RECT format{};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const LRESULT first = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
+    const WindowDc dc(edit);
+    const SelectedObject font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+    SetBkColor(dc.get(), Colour(layout::kDarkBlue));
+    SetTextColor(dc.get(), kInertText);
+    ExtTextOutW(dc.get(), static_cast<short>(LOWORD(first)), static_cast<short>(HIWORD(first)),
+                ETO_CLIPPED | ETO_OPAQUE, &format, text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
 
 void DialogTheme::DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, Fit fit) const {

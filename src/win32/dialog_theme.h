@@ -22,6 +22,11 @@ inline constexpr COLORREF kBlack = RGB(0, 0, 0);
 // A pressed button, or the ticked check box, shows its face this many pixels down and right.
 inline constexpr int kPressedShiftPx = 1;
 
+// The text and tick of the inputs, white; dimmed while a game runs, when they take no input
+// but still show the values being applied.
+inline constexpr COLORREF kInertText = RGB(0xA0, 0xA0, 0xA0);
+inline COLORREF InputTextColour(bool inert) { return inert ? kInertText : Colour(layout::kWhite); }
+
 class DialogTheme {
 public:
     // How a picture fills its rectangle: centred at its own size, or widened to span it.
@@ -48,6 +53,10 @@ public:
     HBRUSH ControlColour(HDC dc, HWND control, HWND dialog) const;
     void DrawListRow(const DRAWITEMSTRUCT& item) const;
     void DrawPictureButton(const DRAWITEMSTRUCT& item) const;
+    // Draws a disabled edit box's text again, over the edit's own painting, dimmed like the
+    // other inputs: Windows draws it in its grey, which its parent's colours cannot change
+    // and which is hard to read on dark blue.
+    void DrawInertEditText(HWND edit) const;
     // A picture at DPI scale in a rectangle, clipped to it, shifted by offset pixels.
     void DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, Fit fit = Fit::Centred) const;
 

@@ -1,5 +1,7 @@
 #include "win32/dialog_view.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "base/error_box.h"
@@ -15,6 +17,7 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
+constexpr UINT_PTR kPathBoxSubclassId = 1;
 
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZARNRES), IMAGE_ICON,
@@ -73,6 +76,8 @@ void Win32DialogView::RegisterWindowClass() const {
 void Win32DialogView::CreateControls() {
     CreateDialogControls(hwnd_, instance_, *theme_);
     skipDialogCheck_.Attach(Control(layout::id::kSkipDialogCheck), [this](std::exception_ptr e) { Fail(e); });
+    SetWindowSubclass(Control(layout::id::kGamePathEdit), &Win32DialogView::PathBoxProc, kPathBoxSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
     lastFocus_ = Control(layout::id::kRunButton);
 }
 
@@ -105,10 +110,19 @@ std::string Win32DialogView::PathText() const {
 void Win32DialogView::SetSkipDialog(bool ticked) { skipDialogCheck_.SetChecked(ticked); }
 bool Win32DialogView::SkipDialog() const { return skipDialogCheck_.Checked(); }
 
+// While a game runs, no control takes the focus or a change, and each keeps showing the
+// value being applied. The window itself holds the focus meanwhile (Windows would leave it
+// on the disabled control, where Tab stops working), and gives it back after the run.
 void Win32DialogView::SetBusy(bool busy) {
     if (!hwnd_) return;
-    EnableWindow(Control(layout::id::kRunButton), !busy);
-    EnableWindow(Control(layout::id::kBrowseButton), !busy);
+    const HWND focus = GetFocus();
+    if (busy && IsChild(hwnd_, focus)) {
+        lastFocus_ = focus;
+        SetFocus(hwnd_);
+    }
+    for (const layout::Control* design : layout::ControlsByTabIndex())
+        if (design->kind != layout::Kind::Label) EnableWindow(Control(design->id), !busy);
+    if (!busy && focus == hwnd_) SetFocus(lastFocus_);
 }
 
 LRESULT CALLBACK Win32DialogView::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -122,6 +136,22 @@ LRESULT CALLBACK Win32DialogView::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPA
     // A failed message is answered 0: its error ends the program, which unloads this window.
     return CatchAtBoundary(
         LRESULT{0}, [&] { return self->HandleMessage(msg, wp, lp); }, [self](std::exception_ptr e) { self->Fail(e); });
+}
+
+// While a game runs the path box is disabled, and its text is drawn again over its own
+// painting, so that it stays readable.
+LRESULT CALLBACK Win32DialogView::PathBoxProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, &Win32DialogView::PathBoxProc, kPathBoxSubclassId);
+    const LRESULT result = DefSubclassProc(edit, msg, wp, lp);
+    if (msg != WM_PAINT || IsWindowEnabled(edit)) return result;
+    auto* self = reinterpret_cast<Win32DialogView*>(ref);
+    return CatchAtBoundary(
+        result,
+        [&] {
+            self->theme_->DrawInertEditText(edit);
+            return result;
+        },
+        [self](std::exception_ptr e) { self->Fail(e); });
 }
 
 void Win32DialogView::Fail(std::exception_ptr error) {
@@ -155,6 +185,11 @@ LRESULT Win32DialogView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 void Win32DialogView::OnCommand(int id, int code) {
     if (id == IDOK) return OnEnter();
     if (code != BN_CLICKED) return;
+    // Wine's buttons still answer BM_CLICK when disabled, taking the focus: an inert one's click does nothing.
+    if (const HWND button = Control(id); !IsWindowEnabled(button)) {
+        if (GetFocus() == button) SetFocus(hwnd_);
+        return;
+    }
     switch (id) {
         case layout::id::kRunButton:
             if (events_.runClicked) events_.runClicked();
@@ -179,7 +214,7 @@ void Win32DialogView::OnActivate(WPARAM wp) {
         const HWND focus = GetFocus();
         if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
     } else if (lastFocus_ && IsWindow(lastFocus_)) {
-        SetFocus(lastFocus_);
+        SetFocus(IsWindowEnabled(lastFocus_) ? lastFocus_ : hwnd_);  // during a run, no control takes it
     }
 }
 

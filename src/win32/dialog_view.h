@@ -50,6 +50,7 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK PathBoxProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     void RegisterWindowClass() const;

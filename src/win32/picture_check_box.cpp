@@ -78,10 +78,11 @@ int PictureCheckBox::WidthFor(int designedWidth, int captionWidth, const Dpi& dp
 
 void PictureCheckBox::Draw(const DRAWITEMSTRUCT& item, const DialogTheme& theme) const {
     const int shift = checked_ ? kPressedShiftPx : 0;
+    const COLORREF ink = InputTextColour(item.itemState & ODS_DISABLED);
     RECT face = item.rcItem;
     theme.DrawPicture(item.hDC, theme.Picture(layout::Picture::Check), face, shift, DialogTheme::Fit::SpanWidth);
     DrawEdge(item.hDC, &face, checked_ ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    DrawTick(item.hDC, face, theme.dpi());
+    DrawTick(item.hDC, face, theme.dpi(), ink);
 
     RECT caption = face;
     caption.left = face.left + CaptionLeft(theme.dpi());
@@ -89,7 +90,7 @@ void PictureCheckBox::Draw(const DRAWITEMSTRUCT& item, const DialogTheme& theme)
     std::wstring text(kMaxCaptionLength, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()))));
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, Colour(layout::kWhite));
+    SetTextColor(item.hDC, ink);
     {
         const SelectedObject font(item.hDC, theme.Font());
         DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &caption,
@@ -104,17 +105,17 @@ void PictureCheckBox::Draw(const DRAWITEMSTRUCT& item, const DialogTheme& theme)
 }
 
 // A small tick box at the left makes the state plain at a glance.
-void PictureCheckBox::DrawTick(HDC dc, const RECT& face, const Dpi& dpi) const {
+void PictureCheckBox::DrawTick(HDC dc, const RECT& face, const Dpi& dpi, COLORREF ink) const {
     const int box = dpi.Scale(kTickBoxPx);
     const int left = face.left + dpi.Scale(kTickLeftPx);
     const int top = face.top + (face.bottom - face.top - box) / 2;
     const RECT square{left, top, left + box, top + box};
     {
-        const UniqueGdi<HBRUSH> white(CreateSolidBrush(Colour(layout::kWhite)));
-        FrameRect(dc, &square, white.get());
+        const UniqueGdi<HBRUSH> frame(CreateSolidBrush(ink));
+        FrameRect(dc, &square, frame.get());
     }
     if (!checked_) return;
-    const UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, std::max(1, dpi.Scale(kTickPenPx)), Colour(layout::kWhite)));
+    const UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, std::max(1, dpi.Scale(kTickPenPx)), ink));
     const SelectedObject selected(dc, pen.get());
     // A check mark through three points placed as fractions of the box, so it scales with it.
     MoveToEx(dc, left + box / 5, top + box / 2, nullptr);

@@ -35,7 +35,7 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static int CaptionLeft(const Dpi& dpi);
-    void DrawTick(HDC dc, const RECT& face, const Dpi& dpi) const;
+    void DrawTick(HDC dc, const RECT& face, const Dpi& dpi, COLORREF ink) const;
 
     HWND button_ = nullptr;
     std::function<void(std::exception_ptr)> onError_;

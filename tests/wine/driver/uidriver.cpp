@@ -182,6 +182,7 @@ int VerbSelect(const Args& args) {
     const int row = std::atoi(Arg(args, 1).c_str());
     HWND dlg = WaitDialog();
     HWND combo = ControlWindow(dlg, name);
+    if (!IsWindowEnabled(combo)) Fail("%s is disabled", name.c_str());  // no user could change it
     if (Send(combo, CB_SETCURSEL, static_cast<WPARAM>(row)) != row) Fail("row not selectable");
     std::printf("%s: %s\n", name.c_str(), Narrow(ComboRow(combo, row)).c_str());
     return 0;
@@ -206,6 +207,7 @@ int VerbSetText(const Args& args) {
     const std::string& name = Arg(args, 0);
     const std::wstring w = Widen(Arg(args, 1));
     HWND dlg = WaitDialog();
+    if (!IsWindowEnabled(ControlWindow(dlg, name))) Fail("%s is disabled", name.c_str());
     Send(ControlWindow(dlg, name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()));
     std::printf("%s: %s\n", name.c_str(), OneLine(TextOf(ControlWindow(dlg, name))).c_str());
     return 0;
@@ -471,9 +473,9 @@ constexpr Verb kVerbs[] = {
      "prints the DPI, client size, control rectangles and tab order; 'layout: ok' when they match the design "
      "at the screen's DPI (the label and the check box may be wider), else 'layout: wrong: ...' and exit 1",
      VerbLayout},
-    {"select", "CONTROL ROW", "selects row ROW (from 0) of a list", VerbSelect},
+    {"select", "CONTROL ROW", "selects row ROW (from 0) of a list; refused when it is disabled", VerbSelect},
     {"check", "0|1", "clicks skipDialogCheck until it shows that state", VerbCheck},
-    {"settext", "CONTROL TEXT", "sets a control's text", VerbSetText},
+    {"settext", "CONTROL TEXT", "sets a control's text; refused when it is disabled", VerbSetText},
     {"click", "CONTROL", "clicks a button (posted, so a long game run does not block)", VerbClick},
     {"clicks", "CONTROL N", "N quick clicks with the real mouse (2 make a double click)", VerbClicks},
     {"keys", "KEY...",
