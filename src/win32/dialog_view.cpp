@@ -177,7 +177,13 @@ LRESULT Win32DialogView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (!events_.canClose || events_.canClose()) Unload();
             return 0;
         // The window is gone: the program's loop ends, and no message reaches it any more.
-        case WM_DESTROY: hwnd_ = nullptr; return 0;
+        // A close sent by another program is handled inside the loop's GetMessageW, which
+        // then waits on for a posted message: an empty one wakes it. (Not WM_QUIT: a direct
+        // launch destroys the window first, and WM_QUIT would end its boxes unseen.)
+        case WM_DESTROY:
+            hwnd_ = nullptr;
+            PostMessageW(nullptr, WM_NULL, 0, 0);
+            return 0;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }

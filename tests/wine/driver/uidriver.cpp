@@ -271,9 +271,19 @@ int VerbFocus(const Args&) {
     return 0;
 }
 
-int VerbClose(const Args&) {
-    PostMessageW(WaitDialog(), WM_CLOSE, 0, 0);
-    std::printf("close: posted\n");
+int VerbClose(const Args& args) {
+    const HWND dialog = WaitDialog();
+    if (args.empty()) {
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        std::printf("close: posted\n");
+        return 0;
+    }
+    if (args[0] != "--send") Usage();
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(dialog, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, static_cast<UINT>(timeoutSeconds * 1000),
+                             &answer))
+        Fail("the dialog did not answer the close in time");
+    std::printf("close: sent\n");
     return 0;
 }
 
@@ -483,7 +493,9 @@ constexpr Verb kVerbs[] = {
      "a letter",
      VerbKeys},
     {"focus", "", "prints which control has the keyboard focus", VerbFocus},
-    {"close", "", "closes the dialog by its frame", VerbClose},
+    {"close", "[--send]",
+     "closes the dialog by its frame; --send sends WM_CLOSE as another program may, waiting up to -t SECONDS",
+     VerbClose},
     {"gone", "[SECONDS]", "waits until no window of ZarnRes is left", VerbGone},
     {"fileopen", "[--keep|--cancel|--name NAME]",
      "waits for the file-open box, prints title, folder, filter, item count; leaves, cancels or opens NAME",
