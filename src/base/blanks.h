@@ -6,7 +6,10 @@ namespace zarn {
 // What separates the tokens of a command line, by the platform's rule: space or tab.
 constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// In a path text also the line ends that a pasted or hand-edited path may carry.
-constexpr bool IsPathBlank(char c) { return IsBlank(c) || c == '\r' || c == '\n'; }
+// The line ends that a pasted or hand-edited path text may carry.
+constexpr bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// In a path text the line ends are blanks too.
+constexpr bool IsPathBlank(char c) { return IsBlank(c) || IsLineEnd(c); }
 
 }  // namespace zarn

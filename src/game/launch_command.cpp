@@ -1,6 +1,8 @@
 #include "game/launch_command.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <vector>
 
 #include "base/arguments.h"
 #include "base/blanks.h"
@@ -11,7 +13,18 @@ namespace zarn {
 
 namespace {
 
-bool HoldsBlank(std::string_view text) { return std::any_of(text.begin(), text.end(), IsPathBlank); }
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool HoldsBlank(std::string_view text) { return std::any_of(text.begin(), text.end(), IsBlank); }
+
+// The path text as it is resolved and sent: without the blanks around it, and with
+// each line end a space, so that no line break of the path reaches the game.
+std::string PathText(std::string_view path) {
+    while (!path.empty() && IsPathBlank(path.front())) path.remove_prefix(1);
+    while (!path.empty() && IsPathBlank(path.back())) path.remove_suffix(1);
+    std::string text(path);
+    std::replace_if(text.begin(), text.end(), IsLineEnd, ' ');
+    return text;
+}
 
 // The folder part of a program path; a root keeps its separator ("C:\", "\").
 std::string FolderOf(std::string_view program) {
@@ -25,38 +38,70 @@ RuntimeError NotAProgram(std::string_view folder) {
     return error::InvalidCall(ShownPath(folder) + " is a folder, not a program.");
 }
 
-// A path that is quoted or holds no blank: the platform's first token is the program.
-void SplitAsTyped(std::string_view path, LaunchCommand& command) {
-    const FirstToken program = FirstTokenOf(path);
-    command.program = std::string(program.text);
-    command.parameters = std::string(path.substr(program.end));
-    command.commandLine = std::string(path);
+// A word that holds a separator and is no option ('/' or '-' first) continues the
+// folder path before it: "Files\Van" after "C:\Program".
+bool ContinuesFolder(std::string_view word) {
+    return !word.empty() && word.front() != '/' && word.front() != '-' &&
+           std::any_of(word.begin(), word.end(), IsSeparator);
 }
 
-// Looks up each leading part that ends at a blank run or at the end and leaves a
-// rest without a folder separator, longest first and each once: the first that
-// names a file runs, and one that names a folder ends the search.
-bool ResolveWithBlanks(std::string_view path, LaunchCommand& command, FileProbe& files) {
-    // A part that ends before the last separator would leave a folder in the rest.
-    // After it comes the part's name; no UTF-16 unit takes more than three bytes, so
-    // a name of more bytes than that is longer than any file system keeps.
-    const auto separator = path.find_last_of("\\/");
-    const std::size_t name = separator == std::string_view::npos ? 0 : separator + 1;
-    for (std::size_t end = std::min(path.size(), name + 3 * kMaxNameUnits); end >= std::max<std::size_t>(name, 1);
-         --end) {
-        if (end < path.size() && !IsPathBlank(path[end])) continue;
-        if (IsPathBlank(path[end - 1])) continue;  // a part ends at the first blank of a run
-        if (Utf16Length(path.substr(name, end - name)) > kMaxNameUnits) continue;
-        const std::string part(path.substr(0, end));
-        switch (files.Look(part)) {
-            case Named::Nothing: continue;
-            case Named::Folder: throw NotAProgram(part);
-            case Named::File: command.program = part; break;
-            case Named::FileWithExe: command.program = part + ".exe"; break;
+// A leading part of the path text that ends at a blank run or at the end.
+struct Part {
+    std::size_t end;
+    std::size_t nameUnits;          // UTF-16 units of its last name, after its last separator
+    bool followedByFolder = false;  // the word after its blank run continues its folder path
+};
+
+// The parts of a text without blanks around it, shortest first, found in one pass
+// that reads each character a bounded number of times, however many parts there are.
+std::vector<Part> PartsOf(std::string_view text) {
+    std::vector<Part> parts;
+    std::size_t nameUnits = 0;
+    for (std::size_t at = 0, length = 0; at < text.size(); at += length) {
+        const char32_t c = DecodeCodePoint(text, at, length);
+        const bool blank = IsBlank(text[at]);
+        if (at > 0 && blank != IsBlank(text[at - 1])) {
+            if (blank) {
+                parts.push_back({at, nameUnits});
+            } else {  // the word after the last part's blank run
+                const std::string_view rest = text.substr(at);
+                parts.back().followedByFolder =
+                    ContinuesFolder(rest.substr(0, std::find_if(rest.begin(), rest.end(), IsBlank) - rest.begin()));
+            }
         }
+        nameUnits = IsSeparator(text[at]) ? 0 : nameUnits + (c >= 0x10000 ? 2 : 1);
+    }
+    parts.push_back({text.size(), nameUnits});
+    return parts;
+}
+
+// A path that is quoted or holds no blank: the platform's first token is the program.
+void SplitAsTyped(std::string_view text, LaunchCommand& command) {
+    const FirstToken program = FirstTokenOf(text);
+    // Quotes around nothing but blanks name no file; the platform would only say
+    // the parameter or the access is wrong.
+    if (std::all_of(program.text.begin(), program.text.end(), IsBlank)) throw error::FileNotFound();
+    command.program = std::string(program.text);
+    command.parameters = std::string(text.substr(program.end));
+    command.commandLine = std::string(text);
+}
+
+// Looks up the leading parts that end at a blank run or at the end, longest first
+// and each once, skipping those followed by more of their own folder path and those
+// whose name no file system keeps: the first that names a file runs, and one that
+// names a folder ends the search.
+bool ResolveWithBlanks(std::string_view text, LaunchCommand& command, FileProbe& files) {
+    const std::vector<Part> parts = PartsOf(text);
+    for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+        if (part->followedByFolder || part->nameUnits > kMaxNameUnits) continue;
+        const std::string program(text.substr(0, part->end));
+        const Named named = files.Look(program);
+        if (named == Named::Folder) throw NotAProgram(program);
+        if (named == Named::Nothing) continue;
+        command.program = program + (named == Named::FileWithExe ? ".exe" : "");
         command.programResolved = true;
-        command.parameters = std::string(path.substr(end));
-        command.commandLine = "\"" + part + "\"" + command.parameters;
+        command.parameters = std::string(text.substr(part->end));
+        command.commandLine = "\"" + program + "\"" + command.parameters;
         return true;
     }
     return false;
@@ -65,27 +110,24 @@ bool ResolveWithBlanks(std::string_view path, LaunchCommand& command, FileProbe&
 }  // namespace
 
 LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view arguments, FileProbe& files) {
-    if (path.empty()) throw error::FileNotFound();
-    const bool asTyped = path.front() == '"' || !HoldsBlank(path);
+    const std::string text = PathText(path);
+    if (text.empty()) throw error::FileNotFound();
+    const bool asTyped = text.front() == '"' || !HoldsBlank(text);
 
     // A command line that could never be passed is refused before anything is looked
     // up: a resolved program gains its quotes, and the end takes a unit of its own.
-    const std::size_t units = Utf16Length(path) + (asTyped ? 0 : 2) + 1 + Utf16Length(arguments) + 1;
-    if (units > kMaxCommandLineUnits) {
-        std::string_view shown = path;
-        while (!shown.empty() && IsPathBlank(shown.back())) shown.remove_suffix(1);
-        throw error::InvalidCall("Cannot start " + ShownPath(shown) + ": its command line would be " +
+    const std::size_t units = Utf16Length(text) + (asTyped ? 0 : 2) + 1 + Utf16Length(arguments) + 1;
+    if (units > kMaxCommandLineUnits)
+        throw error::InvalidCall("Cannot start " + ShownPath(text) + ": its command line would be " +
                                  std::to_string(units - 1) + " characters long, and Windows takes at most " +
                                  std::to_string(kMaxCommandLineUnits - 1) + ".");
-    }
 
     LaunchCommand command;
     if (asTyped) {
-        SplitAsTyped(path, command);
+        SplitAsTyped(text, command);
         // A folder named as typed must not let the platform find a program beside it.
-        if (!command.program.empty() && files.Look(command.program) == Named::Folder)
-            throw NotAProgram(command.program);
-    } else if (!ResolveWithBlanks(path, command, files)) {
+        if (files.Look(command.program) == Named::Folder) throw NotAProgram(command.program);
+    } else if (!ResolveWithBlanks(text, command, files)) {
         throw error::FileNotFound();
     }
     command.directory = FolderOf(command.program);

@@ -25,15 +25,18 @@ inline constexpr std::size_t kMaxCommandLineUnits = 32767;
 // than this many UTF-16 units: a part of a path whose name is longer names nothing.
 inline constexpr std::size_t kMaxNameUnits = 255;
 
-// A path that is quoted, or holds no blank, goes out as typed. An unquoted path
-// with a blank (space, tab, CR or LF) runs the longest leading part that ends at a
-// blank or at the end, names an existing file (as typed or with ".exe" added) and
-// is followed by text with no '\' or '/'; that part is quoted and the rest follows
-// as arguments. Where such a part names a folder first, the path is refused with
-// error 5: a shorter part is never tried. Raises "File not found" (53) for an empty
-// path or when no such part exists, and error 5, before anything is looked up, for
-// a command line longer than the platform takes. Each part is looked up at most once,
-// and a part whose name is longer than kMaxNameUnits not at all.
+// The path text is read without the blanks around it, and a line end in it counts
+// as a space: none reaches the game. A path that is then quoted, or holds no
+// blank, goes out as typed. An unquoted path with a blank (space or tab) runs the
+// longest leading part that ends at a blank or at the end, is not followed by more
+// of its own folder path (a word with '\' or '/' that is no option: '/' or '-'
+// first) and names an existing file (as typed or with ".exe" added); that part is
+// quoted and the rest follows as arguments. Where such a part names a folder first,
+// the path is refused with error 5: a shorter part is never tried. Raises "File not
+// found" (53) for an empty or blank path, quotes around nothing but blanks, or when
+// no such part exists, and error 5, before anything is looked up, for a command line
+// longer than the platform takes. Each part is looked up at most once, and a part
+// whose name is longer than kMaxNameUnits not at all. The arguments follow as given.
 LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view arguments, FileProbe& files);
 
 }  // namespace zarn
