@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <optional>
+#include <algorithm>
 
 #include "win32/text.h"
 
@@ -10,23 +10,38 @@ namespace zarn::win32 {
 
 namespace {
 
-// A path in a form the file APIs take at any length: an absolute path of MAX_PATH
-// or more gets the \\?\ prefix, which also turns off the platform's clean-up of
-// the path, so '/' becomes '\\' here first.
-std::wstring Reachable(std::wstring path) {
-    const bool absolute = path.size() > 2 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
-    if (path.size() < MAX_PATH || !absolute) return path;
-    for (auto& c : path)
-        if (c == L'/') c = L'\\';
-    return L"\\\\?\\" + path;
+// The full path, with ".", ".." and '/' resolved as Windows resolves them in a
+// path without the \\?\ prefix; "" when it cannot be made. One call mostly: the
+// buffer has room for the current folder that a relative path gains.
+std::wstring FullPath(const std::wstring& path) {
+    std::wstring full(path.size() + MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
+    }
+    full.resize(length < full.size() ? length : 0);
+    return full;
 }
 
-// The attributes of what the path names, or nothing when it names nothing.
-std::optional<DWORD> AttributesOf(const std::wstring& path) {
-    if (path.empty()) return std::nullopt;
-    const DWORD attributes = GetFileAttributesW(Reachable(path).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
-    return attributes;
+bool StartsWith(const std::wstring& text, const wchar_t* start) { return text.rfind(start, 0) == 0; }
+
+// A path in a form the file APIs take at any length. A path of MAX_PATH or more
+// gets the \\?\ prefix (\\?\UNC\ for a share), which only a full path takes and
+// which turns off Windows' own clean-up of the path: so the path is made full
+// first, its ".", ".." and '/' resolved. Where Windows makes no full path of a
+// name that long, the path goes as typed, '/' made '\\'.
+std::wstring Reachable(const std::wstring& path) {
+    std::wstring full = FullPath(path);
+    if (full.empty()) {
+        full = path;
+        std::replace(full.begin(), full.end(), L'/', L'\\');
+    }
+    if (full.size() < MAX_PATH) return path.size() < MAX_PATH ? path : full;
+    if (full.size() > 2 && full[1] == L':' && full[2] == L'\\') return L"\\\\?\\" + full;
+    if (StartsWith(full, L"\\\\") && !StartsWith(full, L"\\\\?\\") && !StartsWith(full, L"\\\\.\\"))
+        return L"\\\\?\\UNC" + full.substr(1);
+    return full;  // prefixed already, or relative: no prefix reaches further
 }
 
 }  // namespace
@@ -34,10 +49,15 @@ std::optional<DWORD> AttributesOf(const std::wstring& path) {
 Named Win32FileProbe::Look(const std::string& path) { return Look(Widen(path)); }
 
 Named Win32FileProbe::Look(std::wstring path) {
-    if (const auto attributes = AttributesOf(path))
-        return *attributes & FILE_ATTRIBUTE_DIRECTORY ? Named::Folder : Named::File;
-    const auto withExe = AttributesOf(path += L".exe");
-    return withExe && !(*withExe & FILE_ATTRIBUTE_DIRECTORY) ? Named::FileWithExe : Named::Nothing;
+    if (path.empty()) return Named::Nothing;
+    const DWORD attributes = GetFileAttributesW(Reachable(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return attributes & FILE_ATTRIBUTE_DIRECTORY ? Named::Folder : Named::File;
+    // A folder on the way is missing: the file with ".exe" added would lie in it too.
+    if (GetLastError() == ERROR_PATH_NOT_FOUND) return Named::Nothing;
+    const DWORD withExe = GetFileAttributesW(Reachable(path += L".exe").c_str());
+    return withExe != INVALID_FILE_ATTRIBUTES && !(withExe & FILE_ATTRIBUTE_DIRECTORY) ? Named::FileWithExe
+                                                                                       : Named::Nothing;
 }
 
 }  // namespace zarn::win32
