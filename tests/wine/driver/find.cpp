@@ -217,9 +217,9 @@ const char* IconName(HWND box) {
     SetForegroundWindow(box);
     // The box may not be painted yet when it is first found: look again for
     // up to two seconds until the pixels match one of the icons.
-    for (int attempt = 0; attempt < 20; ++attempt) {
+    const char* best = nullptr;
+    Within(2.0, [&] {
         RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-        Sleep(100);
         RECT r;
         GetWindowRect(icon, &r);
         std::vector<DWORD> shown;
@@ -231,7 +231,6 @@ const char* IconName(HWND box) {
             LPCSTR id;
             const char* name;
         };
-        const char* best = nullptr;
         long bestDiff = 32L * 32 * 3 * 40;  // more than this apart is no match
         for (Known k : {Known{IDI_HAND, "critical"}, Known{IDI_ASTERISK, "information"},
                         Known{IDI_QUESTION, "question"}, Known{IDI_EXCLAMATION, "exclamation"}}) {
@@ -241,9 +240,9 @@ const char* IconName(HWND box) {
                 best = k.name;
             }
         }
-        if (best) return best;
-    }
-    return "unknown";
+        return best != nullptr;
+    });
+    return best ? best : "unknown";
 }
 
 }  // namespace uidriver

@@ -69,7 +69,7 @@ int VerbMsgBox(const Args& args) {
             SetForegroundWindow(box);
             SendChord({VK_RETURN});  // the box's default button is OK
         }
-        for (int i = 0; i < 60 && IsWindow(box); ++i) Sleep(50);
+        Within(3.0, [&] { return !IsWindow(box); });
     }
     if (IsWindow(box) && IsWindowVisible(box)) Fail("the box did not close after OK");
     return 0;
@@ -198,7 +198,7 @@ int VerbCheck(const Args& args) {
             return 0;
         }
         PostMessageW(box, BM_CLICK, 0, 0);
-        for (int j = 0; j < 20 && Send(box, BM_GETCHECK) != want; ++j) Sleep(25);
+        Within(0.5, [&] { return Send(box, BM_GETCHECK) == want; });
     }
     Fail("skipDialogCheck does not take the state");
 }
@@ -340,7 +340,7 @@ int VerbFileOpen(const Args& args) {
         Send(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     }
-    for (int i = 0; i < 100 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(50);
+    Within(5.0, [&] { return !IsWindow(box) || !IsWindowVisible(box); });
     if (IsWindow(box) && IsWindowVisible(box)) Fail("the file-open box is still open");
     std::printf("fileopen: closed\n");
     return 0;
