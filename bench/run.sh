@@ -5,17 +5,26 @@
 #     GUI program, which is Wine's own start-up cost);
 #   - CPU time used while a stand-in game runs 5 s, beside a launcher that
 #     busy-polls the game (spinwait.exe);
-#   - start-up to the dialog as a ratio to a bare window program
-#     (barewindow.exe), both started and timed by waitwindow.exe inside the
-#     prefix, so that neither Wine's start-up of a watcher nor bash counts;
+#   - start-up to the dialog as a ratio to a window that pays for visual styles
+#     as zarnres.exe does (themedwindow.exe: zarnres.exe's manifest, which asks
+#     for common controls 6, and one push button; under Wine that loads the
+#     theme engine and the default theme) and to a bare window program without
+#     a manifest (barewindow.exe), all started and timed by waitwindow.exe inside
+#     the prefix, so that neither Wine's start-up of a watcher nor bash counts;
 #   - the launch overhead: from start to the game's first line, zarnres.exe
-#     (direct launch) as a ratio to barelauncher.exe, which shows a bare window
-#     and then starts the game (the least a launcher that shows its dialog first
-#     does), with spinwait.exe, which starts the game at once, beside them;
+#     (direct launch) as a ratio to themedlauncher.exe and barelauncher.exe,
+#     which show the themed and the bare window and then start the game (the
+#     least a launcher that shows its dialog first does), with spinwait.exe,
+#     which starts the game at once, beside them;
+#   - the private memory (Private_Clean + Private_Dirty of smaps_rollup) of the
+#     Wine process of zarnres.exe, themedlauncher.exe and spinwait.exe 2 s into
+#     a running game;
 #   - the time from the game's end to the desktop being back in the chosen mode.
 #   bench/run.sh [build-dir]       (default as for tests/wine/run-all.sh)
 # CPU is read from /proc/<pid>/stat of the Wine process: under Wine,
-# GetProcessTimes on another process reports the caller's own times.
+# GetProcessTimes on another process reports the caller's own times. The
+# programs compared are started in turns, so that a slow phase of the host
+# weighs on all alike.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
@@ -32,9 +41,12 @@ spin=$(zw_tool spinwait.exe) || { echo "spinwait.exe not built"; exit 1; }
 probe=$(zw_tool waitwindow.exe) || { echo "waitwindow.exe not built"; exit 1; }
 bare=$(zw_tool barewindow.exe) || { echo "barewindow.exe not built"; exit 1; }
 barelauncher=$(zw_tool barelauncher.exe) || { echo "barelauncher.exe not built"; exit 1; }
+themed=$(zw_tool themedwindow.exe) || { echo "themedwindow.exe not built"; exit 1; }
+themedlauncher=$(zw_tool themedlauncher.exe) || { echo "themedlauncher.exe not built"; exit 1; }
 game_seconds=5
 runs=3
 fine_runs=15
+memory_runs=3
 ticks=$(getconf CLK_TCK)
 
 zw_begin bench  # the same set-up as every scenario; says what failed, if anything
@@ -43,6 +55,8 @@ zw_install "$spin" 'C:\ZarnRes\spinwait.exe'
 zw_install "$probe" 'C:\ZarnRes\waitwindow.exe'
 zw_install "$bare" 'C:\ZarnRes\barewindow.exe'
 zw_install "$barelauncher" 'C:\ZarnRes\barelauncher.exe'
+zw_install "$themed" 'C:\ZarnRes\themedwindow.exe'
+zw_install "$themedlauncher" 'C:\ZarnRes\themedlauncher.exe'
 game_log=$ZW_GAME_LOG
 
 now() { date +%s.%N; }
@@ -50,14 +64,22 @@ secs() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
 
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-# The medians of two series of milliseconds and their ratio:
-#   compare LABEL_A "RUNS_A" LABEL_B "RUNS_B"
+# The median of a series of milliseconds, the medians of the series it is
+# compared with, and its ratio to each; a ratio is named by the first word of
+# its reference's label:
+#   compare LABEL_A "RUNS_A" LABEL_B "RUNS_B" [LABEL_C "RUNS_C" ...]
 compare() {
-    local a b
+    local a b ratios=()
     a=$(printf '%s\n' $2 | median)
-    b=$(printf '%s\n' $4 | median)
-    printf '%-31s %s ms  (runs: %s)\n' "$1:" "$a" "$2" "$3:" "$b" "$4"
-    printf '%-31s %s\n' "ratio:" "$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')"
+    printf '%-34s %s ms  (runs: %s)\n' "$1:" "$a" "$2"
+    shift 2
+    while [ $# -ge 2 ]; do
+        b=$(printf '%s\n' $2 | median)
+        printf '%-34s %s ms  (runs: %s)\n' "$1:" "$b" "$2"
+        ratios+=("ratio to ${1%% *}:" "$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')")
+        shift 2
+    done
+    printf '%-34s %s\n' "${ratios[@]}"
 }
 
 echo "== zarnres.exe"
@@ -134,13 +156,15 @@ measure_wait "zarnres.exe" 'zarnres\.exe' zw_start_zarnres
 zw_drv msgbox >/dev/null
 zw_wait_zarnres 10
 
-start_spinwait() {
-    (cd "$WINEPREFIX/drive_c" && exec wine 'C:\ZarnRes\spinwait.exe') >/dev/null 2>&1 &
-    spin_pid=$!
-    ZW_PIDS+=("$spin_pid")
+# Starts a launcher that ends with its game, in the background; sets launcher_pid.
+# $1: its Windows path
+start_launcher() {
+    (cd "$WINEPREFIX/drive_c" && exec wine "$1") >/dev/null 2>&1 &
+    launcher_pid=$!
+    ZW_PIDS+=("$launcher_pid")
 }
-measure_wait "spinwait.exe (busy poll)" 'spinwait\.exe' start_spinwait
-wait "$spin_pid" 2>/dev/null
+measure_wait "spinwait.exe (busy poll)" 'spinwait\.exe' start_launcher 'C:\ZarnRes\spinwait.exe'
+wait "$launcher_pid" 2>/dev/null
 
 # Runs the probe in the prefix; its "key: value" lines go to stdout.
 probe() {
@@ -152,9 +176,13 @@ echo
 echo "== start-up to window shown, timed inside the prefix (median of $fine_runs)"
 zw_drv reg set ShowRes 00 >/dev/null
 dialog_class=$(zw_drv names | sed -n 's/^window.class: //p')
-zr_ms=() bare_ms=()
+zr_ms=() themed_ms=() bare_ms=()
 for i in $(seq 1 $fine_runs); do
-    # Taken in turns, so that a slow phase of the host weighs on both alike.
+    # Taken in turns, so that a slow phase of the host weighs on all alike.
+    out=$(probe window ZarnBenchThemedWindow 20 'C:\ZarnRes\themedwindow.exe')
+    ms=$(field "$out" shown_ms)
+    [ -n "$ms" ] || { echo "themedwindow.exe: ${out//$'\n'/ }"; exit 1; }
+    themed_ms+=("$ms")
     out=$(probe window ZarnBenchBareWindow 20 'C:\ZarnRes\barewindow.exe')
     ms=$(field "$out" shown_ms)
     [ -n "$ms" ] || { echo "barewindow.exe: ${out//$'\n'/ }"; exit 1; }
@@ -165,7 +193,8 @@ for i in $(seq 1 $fine_runs); do
     [ "$(field "$out" exit)" = 0 ] || echo "zarnres.exe ended with exit code '$(field "$out" exit)' after WM_CLOSE"
     zr_ms+=("$ms")
 done
-compare "zarnres.exe dialog shown" "${zr_ms[*]}" "barewindow.exe shown" "${bare_ms[*]}"
+compare "zarnres.exe dialog shown" "${zr_ms[*]}" "themedwindow.exe shown" "${themed_ms[*]}" \
+    "barewindow.exe shown" "${bare_ms[*]}"
 
 echo
 echo "== start to the game's first line, timed inside the prefix (median of $fine_runs)"
@@ -193,8 +222,10 @@ launch_ms() {
         { echo "no timing: probe '$(tr '\r\n' '  ' <"$run_out")', game '$begun'" >&2; return 1; }
     awk -v t=$((begun - started)) 'BEGIN { printf "%.1f", t / 10000 }'
 }
-zr_ms=() bare_ms=() spin_ms=()
+zr_ms=() themed_ms=() bare_ms=() spin_ms=()
 for i in $(seq 1 $fine_runs); do
+    ms=$(launch_ms 'C:\ZarnRes\themedlauncher.exe') || exit 1
+    themed_ms+=("$ms")
     ms=$(launch_ms 'C:\ZarnRes\barelauncher.exe') || exit 1
     bare_ms+=("$ms")
     ms=$(launch_ms "$ZW_ZARNRES" box) || exit 1
@@ -202,10 +233,50 @@ for i in $(seq 1 $fine_runs); do
     ms=$(launch_ms 'C:\ZarnRes\spinwait.exe') || exit 1
     spin_ms+=("$ms")
 done
-compare "zarnres.exe (direct launch)" "${zr_ms[*]}" "barelauncher.exe (window, game)" "${bare_ms[*]}"
-printf '%-31s %s ms  (runs: %s; starts at once, shows no window)\n' "spinwait.exe:" \
+compare "zarnres.exe (direct launch)" "${zr_ms[*]}" "themedlauncher.exe (window, game)" "${themed_ms[*]}" \
+    "barelauncher.exe (window, game)" "${bare_ms[*]}"
+printf '%-34s %s ms  (runs: %s; starts at once, shows no window)\n' "spinwait.exe:" \
     "$(printf '%s\n' "${spin_ms[@]}" | median)" "${spin_ms[*]}"
 unset ZARNSL_START_LOG
+
+echo
+echo "== private memory 2 s into a running game (median of $memory_runs)"
+# Private_Clean + Private_Dirty of the launcher's Wine process: what it holds
+# of its own while the game runs, the shared DLL pages left out.
+export ZARNSL_SLEEP_MS=4000
+# Starts a launcher, reads its memory 2 s after the game's first line into
+# private_kb, and leaves it running. $1: label, $2: pgrep pattern of the
+# launcher, $3...: how to start it
+read_private_kb() {
+    local label=$1 pattern=$2 pid
+    shift 2
+    private_kb=""
+    rm -f "$game_log"
+    "$@"
+    zw_wait_lines "$game_log" 1 20 || { echo "$label: the game did not start"; return 1; }
+    sleep 2
+    pid=$(zw_unix_pid "$pattern") || { echo "$label: process not found"; return 1; }
+    private_kb=$(awk '/^Private_(Clean|Dirty):/ { kb += $2; n++ } END { if (n == 2) print kb }' \
+        "/proc/$pid/smaps_rollup" 2>/dev/null)
+    [ -n "$private_kb" ] || { echo "$label: cannot read /proc/$pid/smaps_rollup"; return 1; }
+}
+zr_kb=() themed_kb=() spin_kb=()
+for i in $(seq 1 $memory_runs); do
+    read_private_kb themedlauncher.exe 'themedlauncher\.exe' start_launcher 'C:\ZarnRes\themedlauncher.exe' || exit 1
+    themed_kb+=("$private_kb")
+    wait "$launcher_pid"
+    read_private_kb zarnres.exe 'zarnres\.exe' zw_start_zarnres || exit 1
+    zr_kb+=("$private_kb")
+    box=$(zw_drv -t 20 msgbox) || { echo "no message box: ${box//$'\n'/ }"; exit 1; }
+    zw_wait_zarnres 10 || { echo "zarnres.exe did not end"; exit 1; }
+    read_private_kb spinwait.exe 'spinwait\.exe' start_launcher 'C:\ZarnRes\spinwait.exe' || exit 1
+    spin_kb+=("$private_kb")
+    wait "$launcher_pid"
+done
+kb_line() { printf '%-34s %s kB  (runs: %s)\n' "$1:" "$(printf '%s\n' $2 | median)" "$2"; }
+kb_line "zarnres.exe (direct launch)" "${zr_kb[*]}"
+kb_line "themedlauncher.exe (window, game)" "${themed_kb[*]}"
+kb_line "spinwait.exe (busy poll)" "${spin_kb[*]}"
 
 echo
 echo "== a long stored path with a blank every 10 characters: start to the error box (20: for reference)"
@@ -229,7 +300,7 @@ PY
     t0=$(now)
     zw_start_zarnres
     box=$(zw_drv -t 600 msgbox) || { echo "no error box: ${box//$'\n'/ }"; exit 1; }
-    printf '%-31s %s s  (%s)\n' "$length characters:" "$(secs "$t0" "$(now)")" "$(zw_field "$box" text | cut -c1-60)"
+    printf '%-34s %s s  (%s)\n' "$length characters:" "$(secs "$t0" "$(now)")" "$(zw_field "$box" text | cut -c1-60)"
     zw_wait_zarnres 10
 done
 mv "$(zw_unix "$ZW_GAME").aside" "$(zw_unix "$ZW_GAME")"
