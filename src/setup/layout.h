@@ -1,5 +1,5 @@
 #pragma once
-// The setup dialog as designed: the window and its eight controls. Positions and sizes
+// The setup dialog as designed: the window and its seven controls. Positions and sizes
 // are in twips from the client area's top-left corner, made for 12 twips per pixel.
 
 #include <array>

@@ -22,8 +22,8 @@ struct ChildWindow {
     int width, height;
 };
 
-ChildWindow ChildWindowFor(HWND dialog, const layout::Control& design, const DialogTheme& theme) {
-    const Dpi& dpi = theme.dpi();
+ChildWindow ChildWindowFor(HWND dialog, const layout::Control& design, const DialogPainter& painter) {
+    const Dpi& dpi = painter.dpi();
     ChildWindow child{L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP, dpi.FromTwips(design.width),
                       dpi.FromTwips(design.height)};
     // A caption is never cut: the label and the check box grow to fit it if the font needs more room.
@@ -31,7 +31,7 @@ ChildWindow ChildWindowFor(HWND dialog, const layout::Control& design, const Dia
         case layout::Kind::PictureButton: child.style |= BS_OWNERDRAW; break;
         case layout::Kind::PictureCheckBox:
             child.style |= BS_OWNERDRAW;
-            child.width = PictureCheckBox::WidthFor(child.width, theme.TextWidth(dialog, design.text), dpi);
+            child.width = PictureCheckBox::WidthFor(child.width, painter.TextWidth(dialog, design.text), dpi);
             break;
         case layout::Kind::TextBox:
             child.windowClass = L"EDIT";
@@ -45,21 +45,21 @@ ChildWindow ChildWindowFor(HWND dialog, const layout::Control& design, const Dia
         case layout::Kind::Label:
             child.windowClass = L"STATIC";
             child.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-            child.width = std::max(child.width, theme.TextWidth(dialog, design.text) + kLabelSlackPx);
+            child.width = std::max(child.width, painter.TextWidth(dialog, design.text) + kLabelSlackPx);
             break;
     }
     return child;
 }
 
-void CreateControl(HWND dialog, HINSTANCE instance, const DialogTheme& theme, const layout::Control& design) {
-    const ChildWindow child = ChildWindowFor(dialog, design, theme);
-    const Dpi& dpi = theme.dpi();
+void CreateControl(HWND dialog, HINSTANCE instance, const DialogPainter& painter, const layout::Control& design) {
+    const ChildWindow child = ChildWindowFor(dialog, design, painter);
+    const Dpi& dpi = painter.dpi();
     const HWND control =
         CreateWindowExW(0, child.windowClass, Widen(design.text).c_str(), child.style, dpi.FromTwips(design.left),
                         dpi.FromTwips(design.top), child.width, child.height, dialog,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
     if (!control) throw SystemError(GetLastError(), "Creating the dialog's controls");
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(theme.FontOf(design)), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(painter.FontOf(design)), FALSE);
 }
 
 template <typename Rows, typename ItemData>
@@ -72,13 +72,13 @@ void AddRows(HWND list, const Rows& rows, ItemData itemData) {
 
 }  // namespace
 
-void CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogTheme& theme) {
+void CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogPainter& painter) {
     // Creation order is the Tab order: the dialog manager walks the children in z-order.
-    for (const layout::Control* design : layout::ControlsByTabIndex()) CreateControl(dialog, instance, theme, *design);
+    for (const layout::Control* design : layout::ControlsByTabIndex()) CreateControl(dialog, instance, painter, *design);
     // The lists' closed height is the designed one; their rows match it.
     for (int id : {layout::id::kResolutionList, layout::id::kColourList}) {
-        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), theme.ListRowHeight());
-        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, 0, theme.ListRowHeight());
+        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), painter.ListRowHeight());
+        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, 0, painter.ListRowHeight());
     }
     // The label's last pixel row lies under the path box's frame: keep the label beneath it.
     // It takes no focus, so its place in the z-order does not change the Tab order.

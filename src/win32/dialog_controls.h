@@ -3,13 +3,13 @@
 
 #include <windows.h>
 
-#include "win32/dialog_theme.h"
+#include "win32/dialog_painter.h"
 
 namespace zarn::win32 {
 
-// Creates the controls of the design table in Tab order, at the theme's DPI, with
+// Creates the controls of the design table in Tab order, at the painter's DPI, with
 // their fonts. Raises a RuntimeError on failure.
-void CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogTheme& theme);
+void CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogPainter& painter);
 
 // Fills the two lists with the catalogue's rows, once. The first paint needs none of
 // them (no row is selected yet), so this waits until the window is shown.

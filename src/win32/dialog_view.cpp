@@ -47,9 +47,9 @@ Win32DialogView::~Win32DialogView() {
 
 void Win32DialogView::Create(DialogEvents events) {
     events_ = std::move(events);
-    theme_ = std::make_unique<DialogTheme>(instance_, Dpi::OfScreen());
+    painter_ = std::make_unique<DialogPainter>(instance_, Dpi::OfScreen());
     RegisterWindowClass();
-    const RECT frame = CentredFrame(theme_->dpi());
+    const RECT frame = CentredFrame(painter_->dpi());
     hwnd_ = CreateWindowExW(kWindowExStyle, Widen(layout::kWindowClass).c_str(), Widen(layout::kCaption).c_str(),
                             kWindowStyle, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                             nullptr, nullptr, instance_, this);
@@ -74,7 +74,7 @@ void Win32DialogView::RegisterWindowClass() const {
 }
 
 void Win32DialogView::CreateControls() {
-    CreateDialogControls(hwnd_, instance_, *theme_);
+    CreateDialogControls(hwnd_, instance_, *painter_);
     skipDialogCheck_.Attach(Control(layout::id::kSkipDialogCheck), [this](std::exception_ptr e) { Fail(e); });
     SetWindowSubclass(Control(layout::id::kGamePathEdit), &Win32DialogView::PathBoxProc, kPathBoxSubclassId,
                       reinterpret_cast<DWORD_PTR>(this));
@@ -148,7 +148,7 @@ LRESULT CALLBACK Win32DialogView::PathBoxProc(HWND edit, UINT msg, WPARAM wp, LP
     return CatchAtBoundary(
         result,
         [&] {
-            self->theme_->DrawInertEditText(edit);
+            self->painter_->DrawInertEditText(edit);
             return result;
         },
         [self](std::exception_ptr e) { self->Fail(e); });
@@ -162,14 +162,14 @@ LRESULT Win32DialogView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
         case WM_ACTIVATE: OnActivate(wp); return 0;
-        case WM_ERASEBKGND: theme_->EraseBackground(reinterpret_cast<HDC>(wp), hwnd_); return TRUE;
+        case WM_ERASEBKGND: painter_->EraseBackground(reinterpret_cast<HDC>(wp), hwnd_); return TRUE;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORSTATIC:
             return reinterpret_cast<LRESULT>(
-                theme_->ControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), hwnd_));
+                painter_->ControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), hwnd_));
         case WM_MEASUREITEM:
-            reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = static_cast<UINT>(theme_->ListRowHeight());
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = static_cast<UINT>(painter_->ListRowHeight());
             return TRUE;
         case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
         case WM_UPDATEUISTATE: return UpdateUiState(hwnd_, wp, lp);
@@ -226,11 +226,11 @@ void Win32DialogView::OnActivate(WPARAM wp) {
 
 void Win32DialogView::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType == ODT_COMBOBOX)
-        theme_->DrawListRow(item);
+        painter_->DrawListRow(item);
     else if (item.CtlType == ODT_BUTTON && static_cast<int>(item.CtlID) == layout::id::kSkipDialogCheck)
-        skipDialogCheck_.Draw(item, *theme_);
+        skipDialogCheck_.Draw(item, *painter_);
     else if (item.CtlType == ODT_BUTTON)
-        theme_->DrawPictureButton(item);
+        painter_->DrawPictureButton(item);
 }
 
 }  // namespace zarn::win32

@@ -1,6 +1,6 @@
 #pragma once
-// The setup dialog's window: the eight designed controls, keyboard handling, and the
-// hand-off of clicks to the program's handlers. Its look is in DialogTheme.
+// The setup dialog's window: the seven designed controls, keyboard handling, and the
+// hand-off of clicks to the program's handlers. DialogPainter paints it.
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "setup/dialog_view.h"
-#include "win32/dialog_theme.h"
+#include "win32/dialog_painter.h"
 #include "win32/picture_check_box.h"
 
 namespace zarn::win32 {
@@ -67,7 +67,7 @@ private:
     DialogEvents events_;
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
-    std::unique_ptr<DialogTheme> theme_;
+    std::unique_ptr<DialogPainter> painter_;
     PictureCheckBox skipDialogCheck_;
 };
 

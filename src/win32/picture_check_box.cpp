@@ -76,23 +76,23 @@ int PictureCheckBox::WidthFor(int designedWidth, int captionWidth, const Dpi& dp
     return std::max(designedWidth, CaptionLeft(dpi) + captionWidth + dpi.Scale(kCaptionRightSlackPx));
 }
 
-void PictureCheckBox::Draw(const DRAWITEMSTRUCT& item, const DialogTheme& theme) const {
+void PictureCheckBox::Draw(const DRAWITEMSTRUCT& item, const DialogPainter& painter) const {
     const int shift = checked_ ? kPressedShiftPx : 0;
     const COLORREF ink = InputTextColour(item.itemState & ODS_DISABLED);
     RECT face = item.rcItem;
-    theme.DrawPicture(item.hDC, theme.Picture(layout::Picture::Check), face, shift, DialogTheme::Fit::SpanWidth);
+    painter.DrawPicture(item.hDC, painter.Picture(layout::Picture::Check), face, shift, DialogPainter::Fit::SpanWidth);
     DrawEdge(item.hDC, &face, checked_ ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    DrawTick(item.hDC, face, theme.dpi(), ink);
+    DrawTick(item.hDC, face, painter.dpi(), ink);
 
     RECT caption = face;
-    caption.left = face.left + CaptionLeft(theme.dpi());
+    caption.left = face.left + CaptionLeft(painter.dpi());
     OffsetRect(&caption, shift, shift);
     std::wstring text(kMaxCaptionLength, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()))));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, ink);
     {
-        const SelectedObject font(item.hDC, theme.Font());
+        const SelectedObject font(item.hDC, painter.Font());
         DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &caption,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT | DT_END_ELLIPSIS);
     }

@@ -7,7 +7,7 @@
 #include <exception>
 #include <functional>
 
-#include "win32/dialog_theme.h"
+#include "win32/dialog_painter.h"
 #include "win32/dpi.h"
 
 namespace zarn::win32 {
@@ -26,7 +26,7 @@ public:
     void SetChecked(bool checked);
     void Toggle() { SetChecked(!checked_); }
 
-    void Draw(const DRAWITEMSTRUCT& item, const DialogTheme& theme) const;
+    void Draw(const DRAWITEMSTRUCT& item, const DialogPainter& painter) const;
 
     // The width that shows the whole caption beside the tick box, at least the designed one.
     static int WidthFor(int designedWidth, int captionWidth, const Dpi& dpi);

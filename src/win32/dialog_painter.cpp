@@ -1,4 +1,4 @@
-#include "win32/dialog_theme.h"
+#include "win32/dialog_painter.h"
 
 #include <algorithm>
 #include <string>
@@ -53,7 +53,7 @@ std::wstring ListRowText(const DRAWITEMSTRUCT& item) {
 
 }  // namespace
 
-DialogTheme::DialogTheme(HINSTANCE instance, Dpi dpi)
+DialogPainter::DialogPainter(HINSTANCE instance, Dpi dpi)
     : dpi_(dpi),
       font_(MakeFont(layout::kFontFace, dpi.Scale(layout::kFontPixelHeight))),
       classicFont_(MakeFont(layout::kClassicFontFace, dpi.Scale(layout::kFontPixelHeight))),
@@ -65,11 +65,11 @@ DialogTheme::DialogTheme(HINSTANCE instance, Dpi dpi)
     backgroundBrush_.reset(MakeBackgroundBrush());
 }
 
-HFONT DialogTheme::FontOf(const layout::Control& design) const {
+HFONT DialogPainter::FontOf(const layout::Control& design) const {
     return design.font == layout::Font::Classic ? classicFont_.get() : font_.get();
 }
 
-HBITMAP DialogTheme::Picture(layout::Picture picture) const {
+HBITMAP DialogPainter::Picture(layout::Picture picture) const {
     switch (picture) {
         case layout::Picture::Browse: return browse_.get();
         case layout::Picture::Run: return run_.get();
@@ -79,7 +79,7 @@ HBITMAP DialogTheme::Picture(layout::Picture picture) const {
     return nullptr;
 }
 
-int DialogTheme::TextWidth(HWND window, std::string_view text) const {
+int DialogPainter::TextWidth(HWND window, std::string_view text) const {
     const WindowDc dc(window);
     const SelectedObject font(dc.get(), font_.get());
     const std::wstring wide = Widen(text);
@@ -88,13 +88,13 @@ int DialogTheme::TextWidth(HWND window, std::string_view text) const {
     return size.cx;
 }
 
-int DialogTheme::ListRowHeight() const {
+int DialogPainter::ListRowHeight() const {
     const layout::Control* list = layout::ControlWithId(layout::id::kResolutionList);
     return list ? dpi_.FromTwips(list->height) - 2 * kListRowFramePx : dpi_.Scale(layout::kFontPixelHeight);
 }
 
 // The background picture at DPI scale, as a brush for controls that show it through.
-HBRUSH DialogTheme::MakeBackgroundBrush() const {
+HBRUSH DialogPainter::MakeBackgroundBrush() const {
     if (!background_) return nullptr;
     const SIZE size = dpi_.Scale(BitmapSize(background_.get()));
     UniqueGdi<HBITMAP> scaled;
@@ -108,7 +108,7 @@ HBRUSH DialogTheme::MakeBackgroundBrush() const {
     return CreatePatternBrush(scaled.get());
 }
 
-void DialogTheme::EraseBackground(HDC dc, HWND window) const {
+void DialogPainter::EraseBackground(HDC dc, HWND window) const {
     RECT client{};
     GetClientRect(window, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
@@ -117,7 +117,7 @@ void DialogTheme::EraseBackground(HDC dc, HWND window) const {
     DrawPicture(dc, background_.get(), RECT{0, 0, size.cx, size.cy}, 0);
 }
 
-HBRUSH DialogTheme::ControlColour(HDC dc, HWND control, HWND dialog) const {
+HBRUSH DialogPainter::ControlColour(HDC dc, HWND control, HWND dialog) const {
     if (GetDlgCtrlID(control) == layout::id::kGamePathLabel) {
         // The label shows the background picture behind its white text.
         SetTextColor(dc, Colour(layout::kWhite));
@@ -133,7 +133,7 @@ HBRUSH DialogTheme::ControlColour(HDC dc, HWND control, HWND dialog) const {
     return darkBlue_.get();
 }
 
-void DialogTheme::DrawListRow(const DRAWITEMSTRUCT& item) const {
+void DialogPainter::DrawListRow(const DRAWITEMSTRUCT& item) const {
     const bool inField = item.itemState & ODS_COMBOBOXEDIT;
     const bool highlighted = (item.itemState & ODS_SELECTED) && !inField;
     FillRect(item.hDC, &item.rcItem, highlighted ? GetSysColorBrush(COLOR_HIGHLIGHT) : darkBlue_.get());
@@ -155,7 +155,7 @@ void DialogTheme::DrawListRow(const DRAWITEMSTRUCT& item) const {
     }
 }
 
-void DialogTheme::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
+void DialogPainter::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
     // Drawing does without a design it cannot find rather than fail.
     const layout::Control* design = layout::ControlWithId(static_cast<int>(item.CtlID));
     const bool pressed = item.itemState & ODS_SELECTED;
@@ -186,7 +186,7 @@ void DialogTheme::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
     }
 }
 
-void DialogTheme::DrawInertEditText(HWND edit) const {
+void DialogPainter::DrawInertEditText(HWND edit) const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
     if (text.empty()) return;
@@ -202,7 +202,7 @@ void DialogTheme::DrawInertEditText(HWND edit) const {
                 ETO_CLIPPED | ETO_OPAQUE, &format, text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
 
-void DialogTheme::DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, Fit fit) const {
+void DialogPainter::DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, Fit fit) const {
     if (!bitmap) return;
     const SIZE size = BitmapSize(bitmap);
     SIZE scaled = dpi_.Scale(size);

@@ -1,7 +1,7 @@
 #pragma once
-// The setup dialog's look: its fonts, brushes and pictures, loaded once for the screen's
-// DPI, and the drawing of what the window paints itself (background, list rows,
-// picture buttons, the colours of the controls it leaves to Windows).
+// The setup dialog's painting (our own, not Windows' visual styles): its fonts, brushes and
+// pictures, loaded once for the screen's DPI, and the drawing of what the window paints itself
+// (background, list rows, picture buttons, the colours of the controls it leaves to Windows).
 
 #include <windows.h>
 
@@ -27,15 +27,15 @@ inline constexpr int kPressedShiftPx = 1;
 inline constexpr COLORREF kInertText = RGB(0xA0, 0xA0, 0xA0);
 inline COLORREF InputTextColour(bool inert) { return inert ? kInertText : Colour(layout::kWhite); }
 
-class DialogTheme {
+class DialogPainter {
 public:
     // How a picture fills its rectangle: centred at its own size, or widened to span it.
     enum class Fit { Centred, SpanWidth };
 
     // Loads the pictures from the program's resources and makes the fonts and brushes.
-    DialogTheme(HINSTANCE instance, Dpi dpi);
-    DialogTheme(const DialogTheme&) = delete;
-    DialogTheme& operator=(const DialogTheme&) = delete;
+    DialogPainter(HINSTANCE instance, Dpi dpi);
+    DialogPainter(const DialogPainter&) = delete;
+    DialogPainter& operator=(const DialogPainter&) = delete;
 
     const Dpi& dpi() const { return dpi_; }
     HFONT Font() const { return font_.get(); }
