@@ -27,20 +27,25 @@ struct WideCommand {
     std::wstring commandLine, program, parameters, folder;
 };
 
-// The game's folder as a full path, or "" to keep ours (a bare program name).
-std::wstring FullFolder(const std::wstring& folder) {
-    if (folder.empty()) return {};
-    const DWORD n = GetFullPathNameW(folder.c_str(), 0, nullptr, nullptr);
-    if (n == 0) return folder;  // CreateProcessW reports what is wrong with it
+// A path made full ("." and ".." resolved), or as it is where that fails: then
+// CreateProcessW reports what is wrong with it. "" stays "" (a bare program name
+// keeps our folder).
+std::wstring FullPath(const std::wstring& path) {
+    if (path.empty()) return {};
+    const DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return path;
     std::wstring full(n, L'\0');
-    const DWORD written = GetFullPathNameW(folder.c_str(), n, full.data(), nullptr);
+    const DWORD written = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
     full.resize(written < n ? written : 0);
-    return full.empty() ? folder : full;
+    return full.empty() ? path : full;
 }
 
+// The program goes to the platform as typed, unless it is too long for that: a
+// path whose "." and ".." make it long is made full, as the look-up that found it did.
 WideCommand Widened(const LaunchCommand& command) {
-    return {Widen(command.commandLine), Widen(command.program), Widen(command.parameters),
-            FullFolder(Widen(command.directory))};
+    const std::wstring program = Widen(command.program);
+    return {Widen(command.commandLine), program.size() < MAX_PATH ? program : FullPath(program),
+            Widen(command.parameters), FullPath(Widen(command.directory))};
 }
 
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
