@@ -76,6 +76,8 @@ std::vector<Part> PartsOf(std::string_view text) {
 }
 
 // A path that is quoted or holds no blank: the platform's first token is the program.
+// It keeps the name as typed, without an ".exe" the look-up might add: the platform
+// finds the file itself from the command line, which the game reads as it was written.
 void SplitAsTyped(std::string_view text, LaunchCommand& command) {
     const FirstToken program = FirstTokenOf(text);
     // Quotes around nothing but blanks name no file; the platform would only say
