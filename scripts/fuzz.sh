@@ -13,7 +13,7 @@ out=build/fuzz
 command -v clang++ >/dev/null || { echo "fuzz: clang++ is not installed (scripts/setup.sh installs it)"; exit 1; }
 
 declare -A sources=(
-    [launch_command]="src/game/launch_command.cpp src/base/arguments.cpp src/base/errors.cpp src/base/wtf8.cpp"
+    [launch_command]="src/game/launch_command.cpp src/base/arguments.cpp src/base/errors.cpp src/base/shown_path.cpp src/base/wtf8.cpp"
     [wtf8]="src/base/wtf8.cpp"
 )
 flags=(-std=c++20 -g -O1 -Isrc -D_GLIBCXX_ASSERTIONS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)

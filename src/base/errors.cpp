@@ -1,10 +1,5 @@
 #include "base/errors.h"
 
-#include <cstddef>
-#include <vector>
-
-#include "base/wtf8.h"
-
 namespace zarn {
 
 namespace error {
@@ -14,71 +9,6 @@ RuntimeError OutOfMemory() { return {kOutOfMemory, "Out of memory"}; }
 RuntimeError TypeMismatch() { return {kTypeMismatch, "Type mismatch"}; }
 RuntimeError FileNotFound() { return {kFileNotFound, "File not found"}; }
 }  // namespace error
-
-namespace {
-
-// A character of the text (a code point, as its UTF-8 sequence), so that nothing is cut inside one.
-struct Character {
-    std::string_view text;
-    char32_t code;
-};
-
-std::vector<Character> Characters(std::string_view text) {
-    std::vector<Character> characters;
-    for (std::size_t at = 0, length = 0; at < text.size(); at += length) {
-        const char32_t code = DecodeCodePoint(text, at, length);
-        characters.push_back({text.substr(at, length), code});
-    }
-    return characters;
-}
-
-bool IsSeparator(const Character& c) { return c.code == '\\' || c.code == '/'; }
-
-// Characters that would make a box lie about a path: control characters (a NUL
-// ends the box's text, a line end breaks it), the bidirectional controls, which
-// turn what follows around, the box's own words included, and the invisible
-// format characters U+200B, U+2060 and U+FEFF, which make "zarn\u200Bsl.exe" read
-// as "zarnsl.exe". A byte that starts no character is shown as U+FFFD too.
-bool ShownAsReplacement(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200B || c == 0x200E || c == 0x200F ||
-           (c >= 0x202A && c <= 0x202E) || c == 0x2060 || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF || c == 0xFFFD;
-}
-
-}  // namespace
-
-std::string ShownPath(std::string_view path) {
-    std::vector<Character> characters = Characters(path);
-    if (characters.size() > kShownPathMost) {
-        // The start names the drive and the first folders, the end the program: keep both.
-        const std::size_t head = kShownPathMost / 2, tail = kShownPathMost - head - 1;
-        characters.erase(characters.begin() + static_cast<std::ptrdiff_t>(head),
-                         characters.end() - static_cast<std::ptrdiff_t>(tail));
-        characters.insert(characters.begin() + static_cast<std::ptrdiff_t>(head),
-                          Character{"\xE2\x80\xA6", 0x2026});  // …
-    }
-
-    std::string shown;
-    std::size_t line = 0;
-    for (std::size_t at = 0; at < characters.size(); ++at) {
-        shown += ShownAsReplacement(characters[at].code) ? std::string_view("\xEF\xBF\xBD") : characters[at].text;
-        ++line;
-        if (at + 1 == characters.size()) break;
-        if (IsSeparator(characters[at])) {
-            // Break here if the next folder, with its separator, would not fit on this line.
-            std::size_t next = at + 1;
-            while (next < characters.size() && !IsSeparator(characters[next])) ++next;
-            const std::size_t nextLength = next - at;
-            if (line + nextLength > kShownPathLine) {
-                shown.push_back('\n');
-                line = 0;
-            }
-        } else if (line == kShownPathLine) {
-            shown.push_back('\n');  // a name longer than a line
-            line = 0;
-        }
-    }
-    return shown;
-}
 
 std::string ErrorBoxText(const RuntimeError& e) {
     return "Run-time error '" + std::to_string(e.number()) + "':\n\n" + e.description();

@@ -2,9 +2,7 @@
 // Untrapped run-time errors: a number and a description, shown in the program-wide error box.
 
 #include <stdexcept>
-#include <cstddef>
 #include <string>
-#include <string_view>
 
 namespace zarn {
 
@@ -34,17 +32,6 @@ RuntimeError OutOfMemory();
 RuntimeError TypeMismatch();
 RuntimeError FileNotFound();
 }  // namespace error
-
-// A path as an error box shows it: control characters (a NUL, a line break),
-// bidirectional controls (U+061C, U+200E, U+200F, U+202A-U+202E, U+2066-U+2069) and
-// invisible format characters (U+200B, U+2060, U+FEFF) as U+FFFD; at most
-// kShownPathMost characters, the middle elided with "…"; broken after a folder
-// separator wherever a line would run past kShownPathLine characters (a longer name
-// is broken where the line is full), so that no path makes the box larger than the
-// screen, reorders its words or hides a character.
-inline constexpr std::size_t kShownPathLine = 60;
-inline constexpr std::size_t kShownPathMost = 300;
-std::string ShownPath(std::string_view path);
 
 // "Run-time error '13':" + blank line + description.
 std::string ErrorBoxText(const RuntimeError& e);

@@ -1,6 +1,7 @@
 #include "game/game_run.h"
 
 #include "base/errors.h"
+#include "base/shown_path.h"
 #include "base/numbers.h"
 #include "display/display_switch.h"
 #include "game/launch_command.h"

@@ -7,6 +7,7 @@
 #include "base/arguments.h"
 #include "base/blanks.h"
 #include "base/errors.h"
+#include "base/shown_path.h"
 #include "base/wtf8.h"
 
 namespace zarn {
