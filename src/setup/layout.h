@@ -1,6 +1,7 @@
 #pragma once
-// The setup dialog as designed: the window and its seven controls. Positions and sizes
-// are in twips from the client area's top-left corner, made for 12 twips per pixel.
+// The setup dialog as designed: the window and its seven controls, and all the dialog paints
+// itself: colours, fonts and pictures. Positions and sizes are in twips from the client
+// area's top-left corner, made for 12 twips per pixel.
 
 #include <array>
 #include <cstddef>
@@ -22,14 +23,21 @@ inline constexpr std::string_view kFontFace = "Tahoma";
 inline constexpr std::string_view kClassicFontFace = "MS Sans Serif";
 inline constexpr int kFontPixelHeight = 13;
 
-// Colours as 0x00BBGGRR.
+// Colours as 0x00BBGGRR. A transparent control shows the window's background picture.
+// A list's highlighted row takes the system's highlight colours.
+inline constexpr std::uint32_t kBlack = 0x00000000;
 inline constexpr std::uint32_t kDarkBlue = 0x00C00000;
-inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
 inline constexpr std::uint32_t kSilver = 0x00C0C0C0;
-inline constexpr std::uint32_t kPlatformDefault = 0xFFFFFFFF;
+inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
+inline constexpr std::uint32_t kTransparent = 0xFFFFFFFF;
+
+// While a game runs the inputs take none: their text and tick show dimmed but readable,
+// and the picture buttons lie under a hatch.
+inline constexpr std::uint32_t kInertTextColour = 0x00A0A0A0;
+inline constexpr std::uint32_t kInertHatchColour = kBlack;
 
 enum class Kind { PictureButton, TextBox, PictureCheckBox, DropDownList, Label };
-enum class Picture { None, Browse, Run, Check };
+enum class Picture { None, Background, Browse, Run, Check };  // Background: the window's, on its colour
 enum class Font { Window, Classic };
 
 struct Control {
@@ -38,11 +46,11 @@ struct Control {
     int id;  // the window's control id
     int left, top, width, height;
     int tabIndex;
-    std::string_view text = "";  // caption, or the accessible name of a picture button
-    Picture picture = Picture::None;
+    std::string_view text = "";       // caption, or the accessible name of a picture button
+    Picture picture = Picture::None;  // a button's face; the check box's, behind its tick and caption
     Font font = Font::Window;
-    std::uint32_t backColour = kPlatformDefault;
-    std::uint32_t textColour = kPlatformDefault;
+    std::uint32_t backColour = kTransparent;
+    std::uint32_t textColour = kBlack;  // also the check box's tick
 };
 
 namespace id {

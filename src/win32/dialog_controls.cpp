@@ -4,7 +4,6 @@
 
 #include "model/catalogue.h"
 #include "setup/layout.h"
-#include "win32/picture_check_box.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
 
@@ -31,7 +30,7 @@ ChildWindow ChildWindowFor(HWND dialog, const layout::Control& design, const Dia
         case layout::Kind::PictureButton: child.style |= BS_OWNERDRAW; break;
         case layout::Kind::PictureCheckBox:
             child.style |= BS_OWNERDRAW;
-            child.width = PictureCheckBox::WidthFor(child.width, painter.TextWidth(dialog, design.text), dpi);
+            child.width = painter.CheckBoxWidth(dialog, design);
             break;
         case layout::Kind::TextBox:
             child.windowClass = L"EDIT";
@@ -45,7 +44,7 @@ ChildWindow ChildWindowFor(HWND dialog, const layout::Control& design, const Dia
         case layout::Kind::Label:
             child.windowClass = L"STATIC";
             child.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-            child.width = std::max(child.width, painter.TextWidth(dialog, design.text) + kLabelSlackPx);
+            child.width = std::max(child.width, painter.TextWidth(dialog, design) + kLabelSlackPx);
             break;
     }
     return child;
@@ -60,6 +59,10 @@ void CreateControl(HWND dialog, HINSTANCE instance, const DialogPainter& painter
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
     if (!control) throw SystemError(GetLastError(), "Creating the dialog's controls");
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(painter.FontOf(design)), FALSE);
+    // A list's closed height is the designed one, and its rows match it.
+    if (design.kind == layout::Kind::DropDownList)
+        for (const WPARAM part : {static_cast<WPARAM>(-1), WPARAM{0}})
+            SendMessageW(control, CB_SETITEMHEIGHT, part, painter.ListRowHeight(design));
 }
 
 template <typename Rows, typename ItemData>
@@ -74,16 +77,14 @@ void AddRows(HWND list, const Rows& rows, ItemData itemData) {
 
 void CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogPainter& painter) {
     // Creation order is the Tab order: the dialog manager walks the children in z-order.
-    for (const layout::Control* design : layout::ControlsByTabIndex()) CreateControl(dialog, instance, painter, *design);
-    // The lists' closed height is the designed one; their rows match it.
-    for (int id : {layout::id::kResolutionList, layout::id::kColourList}) {
-        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), painter.ListRowHeight());
-        SendDlgItemMessageW(dialog, id, CB_SETITEMHEIGHT, 0, painter.ListRowHeight());
-    }
-    // The label's last pixel row lies under the path box's frame: keep the label beneath it.
-    // It takes no focus, so its place in the z-order does not change the Tab order.
-    SetWindowPos(GetDlgItem(dialog, layout::id::kGamePathLabel), HWND_BOTTOM, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const layout::Control* design : layout::ControlsByTabIndex())
+        CreateControl(dialog, instance, painter, *design);
+    // The label's last pixel row lies under the path box's frame: labels go beneath the other
+    // controls. They take no focus, so their place in the z-order does not change the Tab order.
+    for (const layout::Control& design : layout::kControls)
+        if (design.kind == layout::Kind::Label)
+            SetWindowPos(GetDlgItem(dialog, design.id), HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void AddListRows(HWND dialog) {

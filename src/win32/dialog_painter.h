@@ -1,12 +1,14 @@
 #pragma once
-// The setup dialog's painting (our own, not Windows' visual styles): its fonts, brushes and
-// pictures, loaded once for the screen's DPI, and the drawing of what the window paints itself
-// (background, list rows, picture buttons, the colours of the controls it leaves to Windows).
+// The setup dialog's painting (our own, not Windows' visual styles), all of it from the design
+// table (setup/layout.h): the background, the colours of the controls Windows draws, the list
+// rows, the picture buttons and the picture check box. Fonts, brushes and pictures are made
+// once for the screen's DPI; a control is painted by its kind and its row of the table.
 
 #include <windows.h>
 
-#include <cstdint>
-#include <string_view>
+#include <array>
+#include <utility>
+#include <vector>
 
 #include "setup/layout.h"
 #include "win32/dpi.h"
@@ -14,59 +16,59 @@
 
 namespace zarn::win32 {
 
-inline COLORREF Colour(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
-
-// Focus rectangles and the busy veil are drawn in black.
-inline constexpr COLORREF kBlack = RGB(0, 0, 0);
-
-// A pressed button, or the ticked check box, shows its face this many pixels down and right.
-inline constexpr int kPressedShiftPx = 1;
-
-// The text and tick of the inputs, white; dimmed while a game runs, when they take no input
-// but still show the values being applied.
-inline constexpr COLORREF kInertText = RGB(0xA0, 0xA0, 0xA0);
-inline COLORREF InputTextColour(bool inert) { return inert ? kInertText : Colour(layout::kWhite); }
-
 class DialogPainter {
 public:
-    // How a picture fills its rectangle: centred at its own size, or widened to span it.
-    enum class Fit { Centred, SpanWidth };
-
     // Loads the pictures from the program's resources and makes the fonts and brushes.
     DialogPainter(HINSTANCE instance, Dpi dpi);
     DialogPainter(const DialogPainter&) = delete;
     DialogPainter& operator=(const DialogPainter&) = delete;
 
     const Dpi& dpi() const { return dpi_; }
-    HFONT Font() const { return font_.get(); }
     HFONT FontOf(const layout::Control& design) const;
-    HBITMAP Picture(layout::Picture picture) const;
-
-    // Width of a text in the window's font, drawn in this window.
-    int TextWidth(HWND window, std::string_view text) const;
-    // The lists' row height: the designed height of a closed list less its frame.
-    int ListRowHeight() const;
+    // Width of a control's text in its font, drawn in this window.
+    int TextWidth(HWND window, const layout::Control& design) const;
+    // The check box's width: the designed one, or more, so that its caption shows whole.
+    int CheckBoxWidth(HWND window, const layout::Control& design) const;
+    // A list's row height: its designed height less the closed list's frame.
+    int ListRowHeight(const layout::Control& list) const;
 
     // Paints the window's client area: the background picture on the window colour.
     void EraseBackground(HDC dc, HWND window) const;
-    // Sets up the colours of a control Windows draws; returns its background brush.
+    // Sets up the colours of a control Windows draws and returns its background brush;
+    // null for a window the design does not hold.
     HBRUSH ControlColour(HDC dc, HWND control, HWND dialog) const;
-    void DrawListRow(const DRAWITEMSTRUCT& item) const;
-    void DrawPictureButton(const DRAWITEMSTRUCT& item) const;
-    // Draws a disabled edit box's text again, over the edit's own painting, dimmed like the
+    // The owner-drawn controls: the lists' rows and the buttons.
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
+    // Draws a disabled text box's text again, over the edit's own painting, dimmed like the
     // other inputs: Windows draws it in its grey, which its parent's colours cannot change
     // and which is hard to read on dark blue.
     void DrawInertEditText(HWND edit) const;
-    // A picture at DPI scale in a rectangle, clipped to it, shifted by offset pixels.
-    void DrawPicture(HDC dc, HBITMAP bitmap, const RECT& into, int offset, Fit fit = Fit::Centred) const;
 
 private:
+    struct Colours {
+        COLORREF back, text;
+    };
+    // How a picture fills its rectangle: centred at its own size, or widened to span it.
+    enum class Fit { Centred, SpanWidth };
+
+    Colours ColoursOf(const layout::Control& design, bool inert) const;
+    HBRUSH BackBrush(const layout::Control& design) const;
+    HBITMAP Bitmap(layout::Picture picture) const;
     HBRUSH MakeBackgroundBrush() const;
+
+    void DrawListRow(const DRAWITEMSTRUCT& item, const layout::Control& list) const;
+    void DrawPictureButton(const DRAWITEMSTRUCT& item, const layout::Control& button) const;
+    void DrawCheckBox(HDC dc, HWND box, const layout::Control& design) const;
+    void DrawTick(HDC dc, const RECT& face, bool checked, COLORREF ink) const;
+    void DrawFocus(HDC dc, RECT around, int inset) const;
+    // A picture at DPI scale in a rectangle, clipped to it, shifted by offset pixels.
+    void DrawPicture(HDC dc, layout::Picture picture, const RECT& into, int offset, Fit fit = Fit::Centred) const;
 
     Dpi dpi_;
     UniqueGdi<HFONT> font_, classicFont_;
-    UniqueGdi<HBRUSH> darkBlue_, backgroundBrush_;
-    UniqueGdi<HBITMAP> background_, browse_, run_, check_;
+    std::vector<std::pair<layout::Picture, UniqueGdi<HBITMAP>>> pictures_;
+    std::array<UniqueGdi<HBRUSH>, layout::kControlCount> backBrushes_;  // by row of layout::kControls
+    UniqueGdi<HBRUSH> backgroundBrush_;
 };
 
 }  // namespace zarn::win32

@@ -17,7 +17,7 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
-constexpr UINT_PTR kPathBoxSubclassId = 1;
+constexpr UINT_PTR kTextBoxSubclassId = 1;
 
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZARNRES), IMAGE_ICON,
@@ -76,8 +76,10 @@ void Win32DialogView::RegisterWindowClass() const {
 void Win32DialogView::CreateControls() {
     CreateDialogControls(hwnd_, instance_, *painter_);
     skipDialogCheck_.Attach(Control(layout::id::kSkipDialogCheck), [this](std::exception_ptr e) { Fail(e); });
-    SetWindowSubclass(Control(layout::id::kGamePathEdit), &Win32DialogView::PathBoxProc, kPathBoxSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
+    for (const layout::Control& design : layout::kControls)
+        if (design.kind == layout::Kind::TextBox)
+            SetWindowSubclass(Control(design.id), &Win32DialogView::TextBoxProc, kTextBoxSubclassId,
+                              reinterpret_cast<DWORD_PTR>(this));
     lastFocus_ = Control(layout::id::kRunButton);
 }
 
@@ -138,10 +140,10 @@ LRESULT CALLBACK Win32DialogView::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPA
         LRESULT{0}, [&] { return self->HandleMessage(msg, wp, lp); }, [self](std::exception_ptr e) { self->Fail(e); });
 }
 
-// While a game runs the path box is disabled, and its text is drawn again over its own
+// While a game runs a text box is disabled, and its text is drawn again over its own
 // painting, so that it stays readable.
-LRESULT CALLBACK Win32DialogView::PathBoxProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, &Win32DialogView::PathBoxProc, kPathBoxSubclassId);
+LRESULT CALLBACK Win32DialogView::TextBoxProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, &Win32DialogView::TextBoxProc, kTextBoxSubclassId);
     const LRESULT result = DefSubclassProc(edit, msg, wp, lp);
     if (msg != WM_PAINT || IsWindowEnabled(edit)) return result;
     auto* self = reinterpret_cast<Win32DialogView*>(ref);
@@ -166,12 +168,11 @@ LRESULT Win32DialogView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORSTATIC:
-            return reinterpret_cast<LRESULT>(
-                painter_->ControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), hwnd_));
-        case WM_MEASUREITEM:
-            reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = static_cast<UINT>(painter_->ListRowHeight());
-            return TRUE;
-        case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
+            if (const HBRUSH brush =
+                    painter_->ControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), hwnd_))
+                return reinterpret_cast<LRESULT>(brush);
+            break;
+        case WM_DRAWITEM: painter_->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
         case WM_UPDATEUISTATE: return UpdateUiState(hwnd_, wp, lp);
         case WM_CLOSE:
             if (!events_.canClose || events_.canClose()) Unload();
@@ -222,15 +223,6 @@ void Win32DialogView::OnActivate(WPARAM wp) {
     } else if (lastFocus_ && IsWindow(lastFocus_)) {
         SetFocus(IsWindowEnabled(lastFocus_) ? lastFocus_ : hwnd_);  // during a run, no control takes it
     }
-}
-
-void Win32DialogView::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    if (item.CtlType == ODT_COMBOBOX)
-        painter_->DrawListRow(item);
-    else if (item.CtlType == ODT_BUTTON && static_cast<int>(item.CtlID) == layout::id::kSkipDialogCheck)
-        skipDialogCheck_.Draw(item, *painter_);
-    else if (item.CtlType == ODT_BUTTON)
-        painter_->DrawPictureButton(item);
 }
 
 }  // namespace zarn::win32

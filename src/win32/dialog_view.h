@@ -50,7 +50,7 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK PathBoxProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK TextBoxProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     void RegisterWindowClass() const;
@@ -61,7 +61,6 @@ private:
     void OnCommand(int id, int code);
     void OnEnter();
     void OnActivate(WPARAM wp);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     HINSTANCE instance_;
     DialogEvents events_;

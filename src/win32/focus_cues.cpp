@@ -1,7 +1,5 @@
 #include "win32/focus_cues.h"
 
-#include "setup/layout.h"
-
 namespace zarn::win32 {
 
 // A dialog box starts with its focus rectangles hidden when the last input came from the
@@ -27,23 +25,20 @@ void ShowKeyboardCuesFor(HWND dialog, const MSG& msg) {
         SendMessageW(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
 }
 
-// The state changes here and in every control (DefWindowProc passes it down); the owner-drawn
-// controls draw their focus rectangle by it, so they are drawn again when it shows or hides.
+// The state changes here and in every control (DefWindowProc passes it down); the controls we
+// draw draw their focus rectangle by it, so they are drawn again when it shows or hides.
 LRESULT UpdateUiState(HWND dialog, WPARAM wp, LPARAM lp) {
     const LRESULT before = SendMessageW(dialog, WM_QUERYUISTATE, 0, 0);
     const LRESULT result = DefWindowProcW(dialog, WM_UPDATEUISTATE, wp, lp);
-    if ((SendMessageW(dialog, WM_QUERYUISTATE, 0, 0) ^ before) & UISF_HIDEFOCUS) {
-        for (int id : {layout::id::kRunButton, layout::id::kBrowseButton, layout::id::kSkipDialogCheck,
-                       layout::id::kResolutionList, layout::id::kColourList})
-            InvalidateRect(GetDlgItem(dialog, id), nullptr, FALSE);
-    }
+    if ((SendMessageW(dialog, WM_QUERYUISTATE, 0, 0) ^ before) & UISF_HIDEFOCUS)
+        for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
+            InvalidateRect(control, nullptr, FALSE);
     return result;
 }
 
-bool ShowsFocusRectangle(const DRAWITEMSTRUCT& item) {
-    if (!(item.itemState & ODS_FOCUS) || (item.itemState & ODS_NOFOCUSRECT)) return false;
-    // The control's own UI state as well: not every system's buttons pass it on as ODS_NOFOCUSRECT.
-    return !(SendMessageW(item.hwndItem, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+// The control's own UI state: not every system's buttons pass it on as ODS_NOFOCUSRECT.
+bool ShowsFocusRectangle(HWND control, bool focused) {
+    return focused && !(SendMessageW(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
 }
 
 }  // namespace zarn::win32

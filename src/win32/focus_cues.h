@@ -12,12 +12,12 @@ void InitialiseKeyboardCues(HWND dialog);
 // A key that moves the focus (Tab, the arrows; Alt also shows the access keys) shows them.
 void ShowKeyboardCuesFor(HWND dialog, const MSG& msg);
 
-// Handles WM_UPDATEUISTATE for the dialog: redraws its owner-drawn controls when their
-// focus rectangles show or hide.
+// Handles WM_UPDATEUISTATE for the dialog: redraws its controls when their focus
+// rectangles show or hide.
 LRESULT UpdateUiState(HWND dialog, WPARAM wp, LPARAM lp);
 
-// Whether an owner-drawn control shows its focus rectangle: it has the focus, and
-// Windows shows keyboard cues.
-bool ShowsFocusRectangle(const DRAWITEMSTRUCT& item);
+// Whether a control we draw shows its focus rectangle: it has the focus, and Windows
+// shows keyboard cues.
+bool ShowsFocusRectangle(HWND control, bool focused);
 
 }  // namespace zarn::win32
