@@ -38,7 +38,7 @@ public:
     void Show(const std::exception_ptr& caught) {
         if (shown_) return;
         shown_ = true;
-        boxes_.Show(ErrorBoxText(UntrappedError(caught)), BoxStyle::Critical);
+        boxes_.Show(RunTimeErrorText(UntrappedError(caught)), BoxStyle::Critical);
     }
     bool Shown() const { return shown_; }
 

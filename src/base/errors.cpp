@@ -10,7 +10,7 @@ RuntimeError TypeMismatch() { return {kTypeMismatch, "Type mismatch"}; }
 RuntimeError FileNotFound() { return {kFileNotFound, "File not found"}; }
 }  // namespace error
 
-std::string ErrorBoxText(const RuntimeError& e) {
+std::string RunTimeErrorText(const RuntimeError& e) {
     return "Run-time error '" + std::to_string(e.number()) + "':\n\n" + e.description();
 }
 

@@ -34,6 +34,6 @@ RuntimeError FileNotFound();
 }  // namespace error
 
 // "Run-time error '13':" + blank line + description.
-std::string ErrorBoxText(const RuntimeError& e);
+std::string RunTimeErrorText(const RuntimeError& e);
 
 }  // namespace zarn

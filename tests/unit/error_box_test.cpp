@@ -12,9 +12,9 @@
 namespace zarn {
 namespace {
 
-TEST(ErrorBox, ShowsNumberBlankLineAndDescription) {
-    EXPECT_EQ(ErrorBoxText(error::TypeMismatch()), "Run-time error '13':\n\nType mismatch");
-    EXPECT_EQ(ErrorBoxText(error::FileNotFound()), "Run-time error '53':\n\nFile not found");
+TEST(RunTimeErrorText, ShowsNumberBlankLineAndDescription) {
+    EXPECT_EQ(RunTimeErrorText(error::TypeMismatch()), "Run-time error '13':\n\nType mismatch");
+    EXPECT_EQ(RunTimeErrorText(error::FileNotFound()), "Run-time error '53':\n\nFile not found");
 }
 
 // A window procedure's body through the boundary, with the program's error box as its sink.
@@ -47,11 +47,11 @@ TEST(UntrappedErrors, AWindowProcedureAnswersItsFallbackAndOnlyTheFirstErrorShow
 }
 
 TEST(UntrappedErrors, WhateverIsThrownBecomesARunTimeError) {
-    EXPECT_EQ(ErrorBoxText(Caught(error::TypeMismatch())), "Run-time error '13':\n\nType mismatch");
-    EXPECT_EQ(ErrorBoxText(Caught(std::out_of_range("no control with that id"))),
+    EXPECT_EQ(RunTimeErrorText(Caught(error::TypeMismatch())), "Run-time error '13':\n\nType mismatch");
+    EXPECT_EQ(RunTimeErrorText(Caught(std::out_of_range("no control with that id"))),
               "Run-time error '5':\n\nno control with that id");
-    EXPECT_EQ(ErrorBoxText(Caught(std::bad_alloc())), "Run-time error '7':\n\nOut of memory");
-    EXPECT_EQ(ErrorBoxText(Caught(42)), "Run-time error '5':\n\nInvalid procedure call or argument");
+    EXPECT_EQ(RunTimeErrorText(Caught(std::bad_alloc())), "Run-time error '7':\n\nOut of memory");
+    EXPECT_EQ(RunTimeErrorText(Caught(42)), "Run-time error '5':\n\nInvalid procedure call or argument");
 
     fake::Log log;
     fake::Boxes boxes(log);
