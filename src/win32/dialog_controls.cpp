@@ -29,7 +29,8 @@ ChildWindow ChildWindowFor(HWND dialog, const layout::Control& design, const Dia
     switch (design.kind) {
         case layout::Kind::PictureButton: child.style |= BS_OWNERDRAW; break;
         case layout::Kind::PictureCheckBox:
-            child.style |= BS_OWNERDRAW;
+            // A check box to assistive tools, with its state; drawn through NM_CUSTOMDRAW.
+            child.style |= BS_CHECKBOX;
             child.width = painter.CheckBoxWidth(dialog, design);
             break;
         case layout::Kind::TextBox:

@@ -185,7 +185,15 @@ void DialogPainter::DrawItem(const DRAWITEMSTRUCT& item) const {
     if (!design) return;
     if (design->kind == layout::Kind::DropDownList) DrawListRow(item, *design);
     if (design->kind == layout::Kind::PictureButton) DrawPictureButton(item, *design);
-    if (design->kind == layout::Kind::PictureCheckBox) DrawCheckBox(item.hDC, item.hwndItem, *design);
+}
+
+// Windows would draw the check box after erasing it; it is drawn here instead, whole.
+LRESULT DialogPainter::CustomDraw(const NMCUSTOMDRAW& draw) const {
+    const layout::Control* design = layout::ControlWithId(static_cast<int>(draw.hdr.idFrom));
+    if (!design || design->kind != layout::Kind::PictureCheckBox || draw.dwDrawStage != CDDS_PREPAINT)
+        return CDRF_DODEFAULT;
+    DrawCheckBox(draw.hdc, draw.hdr.hwndFrom, *design);
+    return CDRF_SKIPDEFAULT;
 }
 
 void DialogPainter::DrawListRow(const DRAWITEMSTRUCT& item, const layout::Control& list) const {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <array>
 #include <utility>
 #include <vector>
@@ -37,8 +39,10 @@ public:
     // Sets up the colours of a control Windows draws and returns its background brush;
     // null for a window the design does not hold.
     HBRUSH ControlColour(HDC dc, HWND control, HWND dialog) const;
-    // The owner-drawn controls: the lists' rows and the buttons.
+    // The owner-drawn controls: the lists' rows and the picture buttons.
     void DrawItem(const DRAWITEMSTRUCT& item) const;
+    // The controls drawn in Windows' stead: the check box; returns the answer to NM_CUSTOMDRAW.
+    LRESULT CustomDraw(const NMCUSTOMDRAW& draw) const;
     // Draws a disabled text box's text again, over the edit's own painting, dimmed like the
     // other inputs: Windows draws it in its grey, which its parent's colours cannot change
     // and which is hard to read on dark blue.

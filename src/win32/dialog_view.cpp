@@ -75,7 +75,6 @@ void Win32DialogView::RegisterWindowClass() const {
 
 void Win32DialogView::CreateControls() {
     CreateDialogControls(hwnd_, instance_, *painter_);
-    skipDialogCheck_.Attach(Control(layout::id::kSkipDialogCheck), [this](std::exception_ptr e) { Fail(e); });
     for (const layout::Control& design : layout::kControls)
         if (design.kind == layout::Kind::TextBox)
             SetWindowSubclass(Control(design.id), &Win32DialogView::TextBoxProc, kTextBoxSubclassId,
@@ -109,8 +108,12 @@ std::string Win32DialogView::PathText() const {
     text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
     return Narrow(text);
 }
-void Win32DialogView::SetSkipDialog(bool ticked) { skipDialogCheck_.SetChecked(ticked); }
-bool Win32DialogView::SkipDialog() const { return skipDialogCheck_.Checked(); }
+void Win32DialogView::SetSkipDialog(bool ticked) {
+    SendMessageW(Control(layout::id::kSkipDialogCheck), BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+bool Win32DialogView::SkipDialog() const {
+    return SendMessageW(Control(layout::id::kSkipDialogCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 // While a game runs, no control takes the focus or a change, and each keeps showing the
 // value being applied. The window itself holds the focus meanwhile (Windows would leave it
@@ -173,6 +176,10 @@ LRESULT Win32DialogView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 return reinterpret_cast<LRESULT>(brush);
             break;
         case WM_DRAWITEM: painter_->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
+        case WM_NOTIFY:
+            if (reinterpret_cast<const NMHDR*>(lp)->code == NM_CUSTOMDRAW)
+                return painter_->CustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lp));
+            break;
         case WM_UPDATEUISTATE: return UpdateUiState(hwnd_, wp, lp);
         case WM_CLOSE:
             if (!events_.canClose || events_.canClose()) Unload();
@@ -204,7 +211,8 @@ void Win32DialogView::OnCommand(int id, int code) {
         case layout::id::kBrowseButton:
             if (events_.browseClicked) events_.browseClicked();
             break;
-        case layout::id::kSkipDialogCheck: skipDialogCheck_.Toggle(); break;
+        // A plain check box (BS_CHECKBOX) leaves its state to its parent: never changed while inert.
+        case layout::id::kSkipDialogCheck: SetSkipDialog(!SkipDialog()); break;
     }
 }
 

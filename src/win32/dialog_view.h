@@ -10,7 +10,6 @@
 
 #include "setup/dialog_view.h"
 #include "win32/dialog_painter.h"
-#include "win32/picture_check_box.h"
 
 namespace zarn::win32 {
 
@@ -67,7 +66,6 @@ private:
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
     std::unique_ptr<DialogPainter> painter_;
-    PictureCheckBox skipDialogCheck_;
 };
 
 }  // namespace zarn::win32
