@@ -467,6 +467,22 @@ int VerbHold(const Args& args) {
     return 0;
 }
 
+// The role Windows' accessibility proxy gives a control, read as the proxy reads it: by its
+// class, and a button's by its type (the dialog's are check boxes or push buttons, owner-drawn
+// ones among them); and the state a check box reports. Wine's proxy calls each a plain client.
+int VerbRole(const Args& args) {
+    HWND control = ControlWindow(WaitDialog(), Arg(args, 0));
+    std::string role = Narrow(ClassOf(control));
+    if (_wcsicmp(ClassOf(control).c_str(), L"Button") == 0) {
+        const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+        const bool check = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE;
+        role = check ? "check button" : "push button";
+        if (check) std::printf("checked: %ld\n", static_cast<long>(Send(control, BM_GETCHECK)));
+    }
+    std::printf("role: %s\n", role.c_str());
+    return 0;
+}
+
 struct Verb {
     std::string_view name;
     std::string_view args;
@@ -509,6 +525,8 @@ constexpr Verb kVerbs[] = {
      "prints settings (<absent> when missing), stores text values, deletes one or all (the key)", VerbReg},
     {"hold", "SECONDS", "keeps the Wine desktop up that long, so display modes persist between programs", VerbHold},
     {"names", "", "prints the window class, captions, settings key, setting and control names", VerbNames},
+    {"role", "CONTROL", "prints the role Windows' accessibility proxy gives a control and a check box's state",
+     VerbRole},
 };
 
 void Usage() {
