@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "resource.h"
 #include "win32/focus_cues.h"
@@ -89,10 +90,25 @@ const layout::Control* DesignOf(HWND window, HWND dialog) {
 
 int CaptionLeft(const Dpi& dpi) { return dpi.Scale(kTickLeftPx + kTickBoxPx + kTickCaptionGapPx); }
 
+bool HighContrastOn() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof(contrast);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+// In high contrast the check box and the picture buttons take the system's button colours
+// (background, text), the other controls its window colours.
+std::pair<int, int> SystemColours(const layout::Control& design) {
+    const bool button = design.kind == layout::Kind::PictureButton || design.kind == layout::Kind::PictureCheckBox;
+    return button ? std::pair{COLOR_BTNFACE, COLOR_BTNTEXT} : std::pair{COLOR_WINDOW, COLOR_WINDOWTEXT};
+}
+
 }  // namespace
 
 DialogPainter::DialogPainter(HINSTANCE instance, Dpi dpi)
     : dpi_(dpi),
+      highContrast_(HighContrastOn()),
       font_(MakeFont(layout::kFontFace, dpi.Scale(layout::kFontPixelHeight))),
       classicFont_(MakeFont(layout::kClassicFontFace, dpi.Scale(layout::kFontPixelHeight))) {
     for (const auto& [picture, id] : kPictureBitmaps)
@@ -101,6 +117,11 @@ DialogPainter::DialogPainter(HINSTANCE instance, Dpi dpi)
         if (design.backColour != layout::kTransparent)
             backBrushes_[RowOf(design)].reset(CreateSolidBrush(Colour(design.backColour)));
     backgroundBrush_.reset(MakeBackgroundBrush());
+}
+
+bool DialogPainter::FollowHighContrast() {
+    const bool was = std::exchange(highContrast_, HighContrastOn());
+    return highContrast_ != was;
 }
 
 HFONT DialogPainter::FontOf(const layout::Control& design) const {
@@ -131,13 +152,17 @@ int DialogPainter::ListRowHeight(const layout::Control& list) const {
     return dpi_.FromTwips(list.height) - 2 * kListRowFramePx;
 }
 
-// A control's colours as designed; dimmed while it is inert.
+// A control's colours as designed, or the system's; dimmed while it is inert.
 DialogPainter::Colours DialogPainter::ColoursOf(const layout::Control& design, bool inert) const {
-    return {Colour(design.backColour), Colour(inert ? layout::kInertTextColour : design.textColour)};
+    if (!highContrast_)
+        return {Colour(design.backColour), Colour(inert ? layout::kInertTextColour : design.textColour)};
+    const auto [back, text] = SystemColours(design);
+    return {GetSysColor(back), GetSysColor(inert ? COLOR_GRAYTEXT : text)};
 }
 
 // A transparent control's brush is the background picture's.
 HBRUSH DialogPainter::BackBrush(const layout::Control& design) const {
+    if (highContrast_) return GetSysColorBrush(SystemColours(design).first);
     return design.backColour == layout::kTransparent ? backgroundBrush_.get() : backBrushes_[RowOf(design)].get();
 }
 
@@ -168,7 +193,7 @@ HBRUSH DialogPainter::ControlColour(HDC dc, HWND control, HWND dialog) const {
     if (!design) return nullptr;
     const Colours colours = ColoursOf(*design, false);
     SetTextColor(dc, colours.text);
-    if (design->backColour == layout::kTransparent) {
+    if (colours.back == CLR_NONE) {
         // The background picture shows through, lined up with the window's.
         SetBkMode(dc, TRANSPARENT);
         POINT origin{0, 0};
@@ -199,19 +224,19 @@ LRESULT DialogPainter::CustomDraw(const NMCUSTOMDRAW& draw) const {
 void DialogPainter::DrawListRow(const DRAWITEMSTRUCT& item, const layout::Control& list) const {
     const bool inField = item.itemState & ODS_COMBOBOXEDIT;
     const bool highlighted = (item.itemState & ODS_SELECTED) && !inField;
+    const Colours colours = ColoursOf(list, item.itemState & ODS_DISABLED);
     FillRect(item.hDC, &item.rcItem, highlighted ? GetSysColorBrush(COLOR_HIGHLIGHT) : BackBrush(list));
     if (item.itemID != static_cast<UINT>(-1)) {
         const std::wstring text = ListRowText(item);
         SetBkMode(item.hDC, TRANSPARENT);
-        SetTextColor(item.hDC, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                           : ColoursOf(list, item.itemState & ODS_DISABLED).text);
+        SetTextColor(item.hDC, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : colours.text);
         RECT textRect = item.rcItem;
         textRect.left += dpi_.Scale(kListTextLeftPx);
         DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
     }
     if (inField && ShowsFocusRectangle(item.hwndItem, item.itemState & ODS_FOCUS))
-        DrawFocus(item.hDC, item.rcItem, kListFocusInsetPx);
+        DrawFocus(item.hDC, item.rcItem, kListFocusInsetPx, colours.text);
 }
 
 void DialogPainter::DrawPictureButton(const DRAWITEMSTRUCT& item, const layout::Control& button) const {
@@ -226,13 +251,14 @@ void DialogPainter::DrawPictureButton(const DRAWITEMSTRUCT& item, const layout::
     if (item.itemState & ODS_DISABLED) {
         // Inert while the game runs: the face lies under a hatch.
         const SavedDc saved(item.hDC);
-        const UniqueGdi<HBRUSH> hatch(CreateHatchBrush(HS_BDIAGONAL, Colour(layout::kInertHatchColour)));
+        const COLORREF ink = highContrast_ ? GetSysColor(COLOR_GRAYTEXT) : Colour(layout::kInertHatchColour);
+        const UniqueGdi<HBRUSH> hatch(CreateHatchBrush(HS_BDIAGONAL, ink));
         SetBkMode(item.hDC, TRANSPARENT);
         FillRect(item.hDC, &inner, hatch.get());
     }
     if (ShowsFocusRectangle(item.hwndItem, item.itemState & ODS_FOCUS)) {
         SetBkColor(item.hDC, kKeep);
-        DrawFocus(item.hDC, face, kButtonFocusInsetPx);
+        DrawFocus(item.hDC, face, kButtonFocusInsetPx, ColoursOf(button, false).text);
     }
 }
 
@@ -244,7 +270,10 @@ void DialogPainter::DrawCheckBox(HDC dc, HWND box, const layout::Control& design
     const COLORREF ink = ColoursOf(design, !IsWindowEnabled(box)).text;
     RECT face{};
     GetClientRect(box, &face);
-    DrawPicture(dc, design.picture, face, shift, Fit::SpanWidth);
+    if (highContrast_)
+        FillRect(dc, &face, BackBrush(design));  // the caption on the system's colour, not on the picture
+    else
+        DrawPicture(dc, design.picture, face, shift, Fit::SpanWidth);
     DrawEdge(dc, &face, checked ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     DrawTick(dc, face, checked, ink);
 
@@ -261,7 +290,7 @@ void DialogPainter::DrawCheckBox(HDC dc, HWND box, const layout::Control& design
     }
     if (ShowsFocusRectangle(box, SendMessageW(box, BM_GETSTATE, 0, 0) & BST_FOCUS)) {
         SetBkColor(dc, kKeep);
-        DrawFocus(dc, face, kCheckFocusInsetPx);
+        DrawFocus(dc, face, kCheckFocusInsetPx, ink);
     }
 }
 
@@ -284,10 +313,20 @@ void DialogPainter::DrawTick(HDC dc, const RECT& face, bool checked, COLORREF in
     LineTo(dc, left + box - box / 5, top + box / 5);
 }
 
-void DialogPainter::DrawFocus(HDC dc, RECT around, int inset) const {
+// In high contrast the focus rectangle is dotted in the control's text colour, which shows on
+// the system's background; else it is XORed, which shows on any picture.
+void DialogPainter::DrawFocus(HDC dc, RECT around, int inset, COLORREF ink) const {
     InflateRect(&around, -inset, -inset);
-    SetTextColor(dc, kInvert);
-    DrawFocusRect(dc, &around);
+    if (!highContrast_) {
+        SetTextColor(dc, kInvert);
+        DrawFocusRect(dc, &around);
+        return;
+    }
+    const LOGBRUSH dots{BS_SOLID, ink, 0};
+    const UniqueGdi<HPEN> pen(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &dots, 0, nullptr));
+    const SelectedObject selectedPen(dc, pen.get()), hollow(dc, GetStockObject(NULL_BRUSH));
+    SetBkMode(dc, TRANSPARENT);
+    Rectangle(dc, around.left, around.top, around.right, around.bottom);
 }
 
 void DialogPainter::DrawInertEditText(HWND edit) const {

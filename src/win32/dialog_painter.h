@@ -2,7 +2,8 @@
 // The setup dialog's painting (our own, not Windows' visual styles), all of it from the design
 // table (setup/layout.h): the background, the colours of the controls Windows draws, the list
 // rows, the picture buttons and the picture check box. Fonts, brushes and pictures are made
-// once for the screen's DPI; a control is painted by its kind and its row of the table.
+// once for the screen's DPI; a control is painted by its kind and its row of the table. In
+// Windows' high-contrast mode the text and focus it paints take the system's colours.
 
 #include <windows.h>
 
@@ -26,6 +27,8 @@ public:
     DialogPainter& operator=(const DialogPainter&) = delete;
 
     const Dpi& dpi() const { return dpi_; }
+    // Reads whether high contrast is on; whether that changed.
+    bool FollowHighContrast();
     HFONT FontOf(const layout::Control& design) const;
     // Width of a control's text in its font, drawn in this window.
     int TextWidth(HWND window, const layout::Control& design) const;
@@ -64,11 +67,12 @@ private:
     void DrawPictureButton(const DRAWITEMSTRUCT& item, const layout::Control& button) const;
     void DrawCheckBox(HDC dc, HWND box, const layout::Control& design) const;
     void DrawTick(HDC dc, const RECT& face, bool checked, COLORREF ink) const;
-    void DrawFocus(HDC dc, RECT around, int inset) const;
+    void DrawFocus(HDC dc, RECT around, int inset, COLORREF ink) const;
     // A picture at DPI scale in a rectangle, clipped to it, shifted by offset pixels.
     void DrawPicture(HDC dc, layout::Picture picture, const RECT& into, int offset, Fit fit = Fit::Centred) const;
 
     Dpi dpi_;
+    bool highContrast_ = false;
     UniqueGdi<HFONT> font_, classicFont_;
     std::vector<std::pair<layout::Picture, UniqueGdi<HBITMAP>>> pictures_;
     std::array<UniqueGdi<HBRUSH>, layout::kControlCount> backBrushes_;  // by row of layout::kControls

@@ -181,6 +181,8 @@ LRESULT Win32DialogView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 return painter_->CustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lp));
             break;
         case WM_UPDATEUISTATE: return UpdateUiState(hwnd_, wp, lp);
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE: OnSystemChange(msg); break;
         case WM_CLOSE:
             if (!events_.canClose || events_.canClose()) Unload();
             return 0;
@@ -221,6 +223,17 @@ void Win32DialogView::OnEnter() {
     const HWND focus = GetFocus();
     if (focus == Control(layout::id::kRunButton) || focus == Control(layout::id::kBrowseButton))
         SendMessageW(focus, BM_CLICK, 0, 0);
+}
+
+// High contrast switched on or off, or the system's colours changed: the controls hear of the
+// colours (common controls learn of them only from their top-level window), and all is
+// painted again.
+void Win32DialogView::OnSystemChange(UINT msg) {
+    if (!painter_->FollowHighContrast() && msg != WM_SYSCOLORCHANGE) return;
+    if (msg == WM_SYSCOLORCHANGE)
+        for (HWND control = GetWindow(hwnd_, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
+            SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32DialogView::OnActivate(WPARAM wp) {

@@ -60,6 +60,7 @@ private:
     void OnCommand(int id, int code);
     void OnEnter();
     void OnActivate(WPARAM wp);
+    void OnSystemChange(UINT msg);
 
     HINSTANCE instance_;
     DialogEvents events_;
