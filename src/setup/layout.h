@@ -31,8 +31,7 @@ inline constexpr std::uint32_t kSilver = 0x00C0C0C0;
 inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
 inline constexpr std::uint32_t kTransparent = 0xFFFFFFFF;
 
-// While a game runs the inputs take none: their text and tick show dimmed but readable,
-// and the picture buttons lie under a hatch.
+// While a game runs the inputs' text and tick show dimmed, readable; the picture buttons hatched.
 inline constexpr std::uint32_t kInertTextColour = 0x00A0A0A0;
 inline constexpr std::uint32_t kInertHatchColour = kBlack;
 

@@ -42,8 +42,6 @@ constexpr int kPressedShiftPx = 1;
 constexpr COLORREF kInvert = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF kKeep = RGB(0, 0, 0);
 
-COLORREF Colour(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
-
 HFONT MakeFont(std::string_view face, int pixelHeight) {
     LOGFONTW lf{};
     lf.lfHeight = -pixelHeight;
@@ -115,7 +113,7 @@ DialogPainter::DialogPainter(HINSTANCE instance, Dpi dpi)
         pictures_.emplace_back(picture, UniqueGdi<HBITMAP>(LoadPicture(instance, id)));
     for (const layout::Control& design : layout::kControls)
         if (design.backColour != layout::kTransparent)
-            backBrushes_[RowOf(design)].reset(CreateSolidBrush(Colour(design.backColour)));
+            backBrushes_[RowOf(design)].reset(CreateSolidBrush(design.backColour));
     backgroundBrush_.reset(MakeBackgroundBrush());
 }
 
@@ -154,8 +152,7 @@ int DialogPainter::ListRowHeight(const layout::Control& list) const {
 
 // A control's colours as designed, or the system's; dimmed while it is inert.
 DialogPainter::Colours DialogPainter::ColoursOf(const layout::Control& design, bool inert) const {
-    if (!highContrast_)
-        return {Colour(design.backColour), Colour(inert ? layout::kInertTextColour : design.textColour)};
+    if (!highContrast_) return {design.backColour, inert ? layout::kInertTextColour : design.textColour};
     const auto [back, text] = SystemColours(design);
     return {GetSysColor(back), GetSysColor(inert ? COLOR_GRAYTEXT : text)};
 }
@@ -251,7 +248,7 @@ void DialogPainter::DrawPictureButton(const DRAWITEMSTRUCT& item, const layout::
     if (item.itemState & ODS_DISABLED) {
         // Inert while the game runs: the face lies under a hatch.
         const SavedDc saved(item.hDC);
-        const COLORREF ink = highContrast_ ? GetSysColor(COLOR_GRAYTEXT) : Colour(layout::kInertHatchColour);
+        const COLORREF ink = highContrast_ ? GetSysColor(COLOR_GRAYTEXT) : layout::kInertHatchColour;
         const UniqueGdi<HBRUSH> hatch(CreateHatchBrush(HS_BDIAGONAL, ink));
         SetBkMode(item.hDC, TRANSPARENT);
         FillRect(item.hDC, &inner, hatch.get());

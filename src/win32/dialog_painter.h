@@ -39,16 +39,14 @@ public:
 
     // Paints the window's client area: the background picture on the window colour.
     void EraseBackground(HDC dc, HWND window) const;
-    // Sets up the colours of a control Windows draws and returns its background brush;
-    // null for a window the design does not hold.
+    // Sets up a control's colours for Windows' drawing; its background brush, null if not ours.
     HBRUSH ControlColour(HDC dc, HWND control, HWND dialog) const;
     // The owner-drawn controls: the lists' rows and the picture buttons.
     void DrawItem(const DRAWITEMSTRUCT& item) const;
     // The controls drawn in Windows' stead: the check box; returns the answer to NM_CUSTOMDRAW.
     LRESULT CustomDraw(const NMCUSTOMDRAW& draw) const;
-    // Draws a disabled text box's text again, over the edit's own painting, dimmed like the
-    // other inputs: Windows draws it in its grey, which its parent's colours cannot change
-    // and which is hard to read on dark blue.
+    // Draws a disabled text box's text again, over the edit's own, dimmed like the other inputs:
+    // Windows draws it in its grey, which no parent can change and which is hard to read.
     void DrawInertEditText(HWND edit) const;
 
 private:
