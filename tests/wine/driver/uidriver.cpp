@@ -467,19 +467,15 @@ int VerbHold(const Args& args) {
     return 0;
 }
 
-// The role Windows' accessibility proxy gives a control, read as the proxy reads it: by its
-// class, and a button's by its type (the dialog's are check boxes or push buttons, owner-drawn
-// ones among them); and the state a check box reports. Wine's proxy calls each a plain client.
+// The role Windows' accessibility proxy gives a button, read as the proxy reads it: by its type
+// (an owner-drawn one reads as a push button); and the state a check box reports. Wine's proxy
+// calls every control a plain client.
 int VerbRole(const Args& args) {
-    HWND control = ControlWindow(WaitDialog(), Arg(args, 0));
-    std::string role = Narrow(ClassOf(control));
-    if (_wcsicmp(ClassOf(control).c_str(), L"Button") == 0) {
-        const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
-        const bool check = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE;
-        role = check ? "check button" : "push button";
-        if (check) std::printf("checked: %ld\n", static_cast<long>(Send(control, BM_GETCHECK)));
-    }
-    std::printf("role: %s\n", role.c_str());
+    HWND button = ControlWindow(WaitDialog(), Arg(args, 0));
+    const LONG type = GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK;
+    const bool check = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
+    std::printf("role: %s\nchecked: %ld\n", check ? "check button" : "push button",
+                static_cast<long>(Send(button, BM_GETCHECK)));
     return 0;
 }
 
@@ -525,8 +521,7 @@ constexpr Verb kVerbs[] = {
      "prints settings (<absent> when missing), stores text values, deletes one or all (the key)", VerbReg},
     {"hold", "SECONDS", "keeps the Wine desktop up that long, so display modes persist between programs", VerbHold},
     {"names", "", "prints the window class, captions, settings key, setting and control names", VerbNames},
-    {"role", "CONTROL", "prints the role Windows' accessibility proxy gives a control and a check box's state",
-     VerbRole},
+    {"role", "BUTTON", "prints the role Windows' accessibility proxy gives a button, and its check state", VerbRole},
 };
 
 void Usage() {
