@@ -11,8 +11,9 @@ namespace zarn::win32 {
 
 namespace {
 
-constexpr int kListDropRows = 6;  // rows a list shows when it drops down
-constexpr int kLabelSlackPx = 2;  // device pixels a label is wider than its caption
+constexpr int kListDropRows = 6;    // rows a list shows when it drops down
+constexpr int kListRowFramePx = 3;  // device pixels of a closed list's frame above and below its row
+constexpr int kLabelSlackPx = 2;    // device pixels a label is wider than its caption
 
 // The window class, style and size of one designed control.
 struct ChildWindow {
@@ -63,7 +64,7 @@ void CreateControl(HWND dialog, HINSTANCE instance, const DialogPainter& painter
     // A list's closed height is the designed one, and its rows match it.
     if (design.kind == layout::Kind::DropDownList)
         for (const WPARAM part : {static_cast<WPARAM>(-1), WPARAM{0}})
-            SendMessageW(control, CB_SETITEMHEIGHT, part, painter.ListRowHeight(design));
+            SendMessageW(control, CB_SETITEMHEIGHT, part, dpi.FromTwips(design.height) - 2 * kListRowFramePx);
 }
 
 template <typename Rows, typename ItemData>

@@ -28,7 +28,6 @@ constexpr int kTickPenPx = 2;            // the tick's stroke
 constexpr int kCaptionRightSlackPx = 6;  // room after the check box's caption
 
 // In device pixels, as the frames drawn by Windows are:
-constexpr int kListRowFramePx = 3;      // a closed list's frame above and below its row
 constexpr int kListFocusInsetPx = 1;    // a list's focus rectangle inside its row
 constexpr int kButtonFrameInsetPx = 1;  // a button's picture inside its raised edge
 constexpr int kButtonFocusInsetPx = 3;  // a button's focus rectangle inside its face
@@ -146,10 +145,6 @@ int DialogPainter::CheckBoxWidth(HWND window, const layout::Control& design) con
                     CaptionLeft(dpi_) + TextWidth(window, design) + dpi_.Scale(kCaptionRightSlackPx));
 }
 
-int DialogPainter::ListRowHeight(const layout::Control& list) const {
-    return dpi_.FromTwips(list.height) - 2 * kListRowFramePx;
-}
-
 // A control's colours as designed, or the system's; dimmed while it is inert.
 DialogPainter::Colours DialogPainter::ColoursOf(const layout::Control& design, bool inert) const {
     if (!highContrast_) return {design.backColour, inert ? layout::kInertTextColour : design.textColour};
@@ -204,9 +199,8 @@ HBRUSH DialogPainter::ControlColour(HDC dc, HWND control, HWND dialog) const {
 
 void DialogPainter::DrawItem(const DRAWITEMSTRUCT& item) const {
     const layout::Control* design = layout::ControlWithId(static_cast<int>(item.CtlID));
-    if (!design) return;
-    if (design->kind == layout::Kind::DropDownList) DrawListRow(item, *design);
-    if (design->kind == layout::Kind::PictureButton) DrawPictureButton(item, *design);
+    if (design && design->kind == layout::Kind::DropDownList) DrawListRow(item, *design);
+    if (design && design->kind == layout::Kind::PictureButton) DrawPictureButton(item, *design);
 }
 
 // Windows would draw the check box after erasing it; it is drawn here instead, whole.

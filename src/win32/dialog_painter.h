@@ -34,8 +34,6 @@ public:
     int TextWidth(HWND window, const layout::Control& design) const;
     // The check box's width: the designed one, or more, so that its caption shows whole.
     int CheckBoxWidth(HWND window, const layout::Control& design) const;
-    // A list's row height: its designed height less the closed list's frame.
-    int ListRowHeight(const layout::Control& list) const;
 
     // Paints the window's client area: the background picture on the window colour.
     void EraseBackground(HDC dc, HWND window) const;
