@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "base/error_box.h"
+#include "base/boundary.h"
 #include "resource.h"
 #include "win32/dialog_controls.h"
 #include "win32/focus_cues.h"
