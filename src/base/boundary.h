@@ -1,12 +1,14 @@
 #pragma once
-// The boundary that no exception may cross: window and subclass procedures, whose
-// callers are the system's own frames, and the program's event handlers.
+// The boundary that no exception may cross (window and subclass procedures, whose
+// callers are the system's own frames, and the program's event handlers), and the
+// program's error box, where the untrapped errors that reach it end.
 
 #include <exception>
 #include <new>
 #include <utility>
 
 #include "base/errors.h"
+#include "base/message_boxes.h"
 
 namespace zarn {
 
@@ -40,6 +42,38 @@ Result CatchAtBoundary(Result fallback, Body&& body, OnError&& onError) noexcept
         }
     }
     return fallback;
+}
+
+// The program's error box. It shows the first untrapped error only: whatever fails while
+// that box is up (a repaint behind it, say) follows from the first. Once it has been
+// shown, the program is to end with exit code 1.
+class ErrorBox {
+public:
+    explicit ErrorBox(MessageBoxes& boxes) : boxes_(boxes) {}
+    ErrorBox(const ErrorBox&) = delete;
+    ErrorBox& operator=(const ErrorBox&) = delete;
+
+    void Show(const std::exception_ptr& caught) {
+        if (shown_) return;
+        shown_ = true;
+        boxes_.Show(RunTimeErrorText(UntrappedError(caught)), BoxStyle::Critical);
+    }
+    bool Shown() const { return shown_; }
+
+private:
+    MessageBoxes& boxes_;
+    bool shown_ = false;
+};
+
+// Runs an event handler at the boundary; an error it raises goes to the error box. Returns
+// false when the handler failed, in which case the program is to end.
+template <typename Handler>
+bool RunHandler(ErrorBox& box, Handler&& handler) {
+    const auto run = [&] {
+        std::forward<Handler>(handler)();
+        return true;
+    };
+    return CatchAtBoundary(false, run, [&](const std::exception_ptr& error) { box.Show(error); });
 }
 
 }  // namespace zarn

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "base/arguments.h"
-#include "base/error_box.h"
+#include "base/boundary.h"
 #include "game/game_run_mark.h"
 #include "setup/setup_dialog.h"
 #include "win32/dialog_view.h"

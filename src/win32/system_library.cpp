@@ -17,30 +17,21 @@ void LoadLibrariesOnlyFromSystemFolder() {
     if (!setDefault || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) SetDllDirectoryW(L"");
 }
 
-namespace {
-
-HMODULE LoadedOnce(SystemDll dll) {
-    static HMODULE loaded[std::size(kLoadedOnFirstUse)] = {};
-    HMODULE& module = loaded[static_cast<std::size_t>(dll)];
-    if (module) return module;
-    const wchar_t* name = kLoadedOnFirstUse[static_cast<std::size_t>(dll)];
-    const std::string what = "Loading " + Narrow(name);
-    wchar_t folder[MAX_PATH];
-    const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) throw SystemError(GetLastError(), what);
-    // A full path: the search order plays no part in finding the DLL itself.
-    module = LoadLibraryExW((std::wstring(folder, n) + L"\\" + name).c_str(), nullptr, 0);
-    if (!module) throw SystemError(GetLastError(), what);
-    return module;
-}
-
-}  // namespace
-
 AnyFunction SystemFunctionAddress(SystemDll dll, const char* name) {
-    const FARPROC function = GetProcAddress(LoadedOnce(dll), name);
-    if (!function)
-        throw SystemError(GetLastError(), "Loading " + Narrow(kLoadedOnFirstUse[static_cast<std::size_t>(dll)]) +
-                                              " (" + name + ")");
+    static HMODULE loaded[std::size(kLoadedOnFirstUse)] = {};
+    const wchar_t* dllName = kLoadedOnFirstUse[static_cast<std::size_t>(dll)];
+    const std::string what = "Loading " + Narrow(dllName);
+    HMODULE& module = loaded[static_cast<std::size_t>(dll)];
+    if (!module) {
+        wchar_t folder[MAX_PATH];
+        const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+        if (n == 0 || n >= MAX_PATH) throw SystemError(GetLastError(), what);
+        // A full path: the search order plays no part in finding the DLL itself.
+        module = LoadLibraryExW((std::wstring(folder, n) + L"\\" + dllName).c_str(), nullptr, 0);
+        if (!module) throw SystemError(GetLastError(), what);
+    }
+    const FARPROC function = GetProcAddress(module, name);
+    if (!function) throw SystemError(GetLastError(), what + " (" + name + ")");
     return reinterpret_cast<AnyFunction>(function);
 }
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "base/error_box.h"
+#include "base/boundary.h"
 #include "base/errors.h"
 #include "fakes.h"
 
