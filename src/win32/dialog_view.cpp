@@ -93,6 +93,7 @@ void Win32DialogView::Unload() {
     if (!hwnd_) return;
     DestroyWindow(hwnd_);
     hwnd_ = nullptr;
+    painter_.reset();  // its pictures, fonts and brushes are not kept through a game run
 }
 
 void Win32DialogView::SetResolutionRow(int row) { SelectRow(Control(layout::id::kResolutionList), row); }
