@@ -1,6 +1,5 @@
 #pragma once
-// How a path is shown in a box: so that no path makes the box larger than the
-// screen, reorders its words or hides a character.
+// How a path is shown in a box, so that it cannot make the box lie or outgrow the screen.
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,6 @@
 #pragma once
 // Where the settings are kept: per-user text values (the registry on Windows).
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -16,9 +15,8 @@ public:
     // (earlier versions of this program among them) sees it; what a hand-made value
     // holds after a NUL is ignored. "" when the key is absent.
     std::string Read(std::string_view key) {
-        std::string value = ReadStored(key);
-        value.resize(std::min(value.find('\0'), value.size()));
-        return value;
+        const std::string value = ReadStored(key);
+        return value.substr(0, value.find('\0'));
     }
     // Stores the text, creating the settings' place as needed.
     virtual void Write(std::string_view key, std::string_view value) = 0;
