@@ -25,11 +25,10 @@ std::vector<Character> Characters(std::string_view text) {
 
 bool IsSeparator(const Character& c) { return c.code == '\\' || c.code == '/'; }
 
-// Characters that would make a box lie about a path: control characters (a NUL
-// ends the box's text, a line end breaks it), the bidirectional controls, which
-// turn what follows around, the box's own words included, and the invisible
-// format characters U+200B, U+2060 and U+FEFF, which make "zarn\u200Bsl.exe" read
-// as "zarnsl.exe". A byte that starts no character is shown as U+FFFD too.
+// Characters that would make a box lie about a path: control characters (a NUL ends the box's
+// text, a line end breaks it), the bidirectional controls, which turn what follows around, the
+// box's own words included, and the invisible format characters U+200B, U+2060 and U+FEFF, which
+// make "zarn\u200Bsl.exe" read as "zarnsl.exe". A byte that starts no character shows so too.
 bool ShownAsReplacement(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200B || c == 0x200E || c == 0x200F ||
            (c >= 0x202A && c <= 0x202E) || c == 0x2060 || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF || c == 0xFFFD;
@@ -39,11 +38,9 @@ bool ShownAsReplacement(char32_t c) {
 // around an ellipsis when the path has more characters than a box shows.
 void Elide(std::vector<Character>& characters) {
     if (characters.size() <= kShownPathMost) return;
-    const std::size_t head = kShownPathMost / 2, tail = kShownPathMost - head - 1;
-    characters.erase(characters.begin() + static_cast<std::ptrdiff_t>(head),
-                     characters.end() - static_cast<std::ptrdiff_t>(tail));
-    characters.insert(characters.begin() + static_cast<std::ptrdiff_t>(head),
-                      Character{"\xE2\x80\xA6", 0x2026});  // …
+    const std::ptrdiff_t head = kShownPathMost / 2, tail = kShownPathMost - head - 1;
+    characters[static_cast<std::size_t>(head)] = Character{"\xE2\x80\xA6", 0x2026};  // …
+    characters.erase(characters.begin() + head + 1, characters.end() - tail);
 }
 
 // Whether a line break goes after the character at: after a separator when the next

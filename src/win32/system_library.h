@@ -12,8 +12,7 @@ namespace zarn::win32 {
 // Windows' own folder. Called first thing.
 void LoadLibrariesOnlyFromSystemFolder();
 
-// The DLLs loaded on first use, each named once: SystemDll indexes kLoadedOnFirstUse,
-// and scripts/check-exe.sh reads the names from here.
+// The DLLs loaded on first use, each named once (SystemDll indexes it; check-exe.sh reads it).
 enum class SystemDll { Comdlg32, Shell32, Ole32 };
 inline constexpr const wchar_t* kLoadedOnFirstUse[] = {L"comdlg32.dll", L"shell32.dll", L"ole32.dll"};
 
