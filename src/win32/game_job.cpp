@@ -20,8 +20,10 @@ constexpr DWORD kCheckEveryMs = 2000;
 // away (launchers, crash reporters, updaters) start outside the job, as it would
 // without ZarnRes; such a process is not waited for.
 UniqueHandle MakeJob(const std::wstring& name, HANDLE port) {
+    // A name already taken (by any kind of object) belongs to no run of ours: the job is then
+    // unnamed. The error is cleared first: a new job need not clear it.
+    SetLastError(ERROR_SUCCESS);
     UniqueHandle job(CreateJobObjectW(nullptr, name.c_str()));
-    // A name already taken (by any kind of object) belongs to no run of ours: the job is then unnamed.
     if (!job || GetLastError() == ERROR_ALREADY_EXISTS) job.reset(CreateJobObjectW(nullptr, nullptr));
     if (!job) return job;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
