@@ -60,7 +60,10 @@ void CreateControl(HWND dialog, HINSTANCE instance, const DialogPainter& painter
                         dpi.FromTwips(design.top), child.width, child.height, dialog,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
     if (!control) throw SystemError(GetLastError(), "Creating the dialog's controls");
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(painter.FontOf(design)), FALSE);
+    // A list's rows are drawn by the painter in their font: told the font, a list would
+    // only resize itself once more, before its rows' height below.
+    if (design.kind != layout::Kind::DropDownList)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(painter.FontOf(design)), FALSE);
     // A list's closed height is the designed one, and its rows match it.
     if (design.kind == layout::Kind::DropDownList)
         for (const WPARAM part : {static_cast<WPARAM>(-1), WPARAM{0}})

@@ -159,8 +159,11 @@ HBRUSH DialogPainter::BackBrush(const layout::Control& design) const {
 }
 
 // The background picture at DPI scale, as a brush for controls that show it through.
+// At its own size the loaded picture is the pattern itself (it outlives the brush).
 HBRUSH DialogPainter::MakeBackgroundBrush() const {
-    const SIZE size = dpi_.Scale(BitmapSize(Bitmap(layout::Picture::Background)));
+    const HBITMAP background = Bitmap(layout::Picture::Background);
+    const SIZE own = BitmapSize(background), size = dpi_.Scale(own);
+    if (size.cx == own.cx && size.cy == own.cy) return CreatePatternBrush(background);
     UniqueGdi<HBITMAP> scaled;
     {
         const WindowDc screen;
@@ -219,6 +222,7 @@ void DialogPainter::DrawListRow(const DRAWITEMSTRUCT& item, const layout::Contro
     FillRect(item.hDC, &item.rcItem, highlighted ? GetSysColorBrush(COLOR_HIGHLIGHT) : BackBrush(list));
     if (item.itemID != static_cast<UINT>(-1)) {
         const std::wstring text = ListRowText(item);
+        const SelectedObject font(item.hDC, FontOf(list));
         SetBkMode(item.hDC, TRANSPARENT);
         SetTextColor(item.hDC, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : colours.text);
         RECT textRect = item.rcItem;
