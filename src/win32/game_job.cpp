@@ -15,6 +15,16 @@ constexpr ULONG_PTR kStopKey = 2;
 // watcher thread wakes for it; the program's window thread sleeps throughout.
 constexpr DWORD kCheckEveryMs = 2000;
 
+// Whether the job is empty after holding a process: before the game has joined it is
+// empty, but nothing has ended. ERROR_SUCCESS, or why the job could not be asked.
+DWORD AskWhetherEmpty(HANDLE job, bool& empty) {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION count{};
+    if (!QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &count, sizeof(count), nullptr))
+        return GetLastError();
+    empty = count.TotalProcesses > 0 && count.ActiveProcesses == 0;
+    return ERROR_SUCCESS;
+}
+
 // A job of ours that reports to a completion port. No kill-on-close: closing
 // ZarnRes never ends the game. Its one limit lets a process that asks to break
 // away (launchers, crash reporters, updaters) start outside the job, as it would
@@ -45,10 +55,7 @@ std::unique_ptr<GameJob> GameJob::Named(const std::wstring& name) {
     UniqueHandle job = MakeJob(name, port.get());
     UniqueHandle ended(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!job || !ended) return nullptr;
-    auto gameJob = std::make_unique<GameJob>(std::move(job), std::move(port), std::move(ended));
-    gameJob->watcher_.reset(CreateThread(nullptr, 0, &GameJob::Watch, gameJob.get(), 0, nullptr));
-    if (!gameJob->watcher_) return nullptr;
-    return gameJob;
+    return std::make_unique<GameJob>(std::move(job), std::move(port), std::move(ended));
 }
 
 bool GameJob::HoldsThisProgram(const std::wstring& name) {
@@ -59,6 +66,7 @@ bool GameJob::HoldsThisProgram(const std::wstring& name) {
 }
 
 GameJob::~GameJob() {
+    if (!watcher_) return;
     // The watcher ends on the stop key; should that not reach it, closing the port
     // ends its wait too (ERROR_ABANDONED_WAIT_0).
     if (!PostQueuedCompletionStatus(port_.get(), 0, kStopKey, nullptr)) port_.reset();
@@ -67,7 +75,16 @@ GameJob::~GameJob() {
 
 bool GameJob::Hold(HANDLE process) { return AssignProcessToJobObject(job_.get(), process); }
 
-bool GameJob::HasEnded() const {
+// Asked once the game's own process has ended: most often nothing it started is left,
+// and no watcher is needed.
+bool GameJob::HasEnded() {
+    if (!watcher_) {
+        bool empty = false;
+        if (const DWORD error = AskWhetherEmpty(job_.get(), empty)) throw SystemError(error, "Watching the game");
+        if (empty) return true;
+        watcher_.reset(CreateThread(nullptr, 0, &GameJob::Watch, this, 0, nullptr));
+        if (!watcher_) throw SystemError(GetLastError(), "Watching the game");
+    }
     if (WaitForSingleObject(ended_.get(), 0) != WAIT_OBJECT_0) return false;
     if (const DWORD error = error_.load()) throw SystemError(error, "Watching the game");
     return true;
@@ -90,14 +107,9 @@ DWORD GameJob::WatchUntilEmpty() {
             error_ = GetLastError();
             break;
         }
-        JOBOBJECT_BASIC_ACCOUNTING_INFORMATION count{};
-        if (!QueryInformationJobObject(job_.get(), JobObjectBasicAccountingInformation, &count, sizeof(count),
-                                       nullptr)) {
-            error_ = GetLastError();
-            break;
-        }
-        // Before the game has joined, the job is empty but nothing has ended.
-        if (count.TotalProcesses > 0 && count.ActiveProcesses == 0) break;
+        bool empty = false;
+        if (const DWORD error = AskWhetherEmpty(job_.get(), empty)) error_ = error;
+        if (error_ || empty) break;
     }
     SetEvent(ended_.get());
     return 0;

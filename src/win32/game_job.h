@@ -31,11 +31,13 @@ public:
     // Puts the process into the job; false where it cannot join one (Windows 7,
     // when ZarnRes itself runs in a job).
     bool Hold(HANDLE process);
-    // Signalled once no process is left in the job, or watching it failed.
+    // True once no process is left in the job. Asked first after the game's own process
+    // has ended; while any other is left, a watcher thread waits for the job's end.
+    // Raises a RuntimeError when the job could not be watched.
+    bool HasEnded();
+    // Signalled once no process is left in the job, or watching it failed; once
+    // HasEnded() has answered false.
     HANDLE EndSignal() const { return ended_.get(); }
-    // True once no process is left in the job. Raises a RuntimeError when the job
-    // could not be watched.
-    bool HasEnded() const;
 
 private:
     static DWORD WINAPI Watch(void* self);

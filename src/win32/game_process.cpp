@@ -49,11 +49,17 @@ bool Win32GameProcess::ProcessHasEnded() {
     return state == WAIT_OBJECT_0;
 }
 
-bool Win32GameProcess::HasEnded() { return job_ ? job_->HasEnded() : ProcessHasEnded(); }
+// While the game's own process runs, so does its job; after, what it started may still.
+bool Win32GameProcess::HasEnded() { return ProcessHasEnded() && (!job_ || job_->HasEnded()); }
 
 void Win32GameProcess::WaitForEndOrMessage() {
-    // The job signals its end itself; a game watched alone, its process.
-    const HANDLE end = job_ ? job_->EndSignal() : process_.get();
+    // The game's process signals its end; after it, the job's watcher signals the job's
+    // (started here should the process have ended since the last look).
+    HANDLE end = process_.get();
+    if (job_ && ProcessHasEnded()) {
+        if (job_->HasEnded()) return;
+        end = job_->EndSignal();
+    }
     // MWMO_INPUTAVAILABLE: messages already seen by an earlier PeekMessage also wake the wait.
     if (MsgWaitForMultipleObjectsEx(1, &end, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_FAILED)
         throw SystemError(GetLastError(), "Waiting for the game");
