@@ -211,7 +211,10 @@ launch_ms() {
     local pid=$!
     ZW_PIDS+=("$pid")
     if [ "${2:-}" = box ]; then
+        # The driver that closes the box is a Wine program too: it starts once the game has
+        # written its line, so that its own start-up does not weigh on the launcher's.
         local box
+        zw_wait_lines "$start_log" 1 30 || { echo "the game did not start" >&2; return 1; }
         box=$(zw_drv -t 20 msgbox) || { echo "no message box: ${box//$'\n'/ }" >&2; return 1; }
     fi
     wait "$pid"
