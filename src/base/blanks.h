@@ -1,5 +1,5 @@
 #pragma once
-// Blanks, as command lines and the texts the program stores have them.
+// Blanks and separators, as command lines, paths and the texts the program stores have them.
 
 namespace zarn {
 
@@ -11,5 +11,8 @@ constexpr bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // In a path text the line ends are blanks too.
 constexpr bool IsPathBlank(char c) { return IsBlank(c) || IsLineEnd(c); }
+
+// What separates the folders and the name of a path: either slash, as Windows reads it.
+constexpr bool IsPathSeparator(char32_t c) { return c == '\\' || c == '/'; }
 
 }  // namespace zarn

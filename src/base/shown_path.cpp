@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/blanks.h"
 #include "base/wtf8.h"
 
 namespace zarn {
@@ -22,8 +23,6 @@ std::vector<Character> Characters(std::string_view text) {
     }
     return characters;
 }
-
-bool IsSeparator(const Character& c) { return c.code == '\\' || c.code == '/'; }
 
 // Characters that would make a box lie about a path: control characters (a NUL ends the box's
 // text, a line end breaks it), the bidirectional controls, which turn what follows around, the
@@ -46,9 +45,9 @@ void Elide(std::vector<Character>& characters) {
 // Whether a line break goes after the character at: after a separator when the next
 // folder, with its separator, would not fit on the line; inside a name longer than a line.
 bool BreaksAfter(const std::vector<Character>& characters, std::size_t at, std::size_t line) {
-    if (!IsSeparator(characters[at])) return line == kShownPathLine;
+    if (!IsPathSeparator(characters[at].code)) return line == kShownPathLine;
     std::size_t next = at + 1;
-    while (next < characters.size() && !IsSeparator(characters[next])) ++next;
+    while (next < characters.size() && !IsPathSeparator(characters[next].code)) ++next;
     return line + (next - at) > kShownPathLine;
 }
 

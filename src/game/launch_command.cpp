@@ -14,7 +14,6 @@ namespace zarn {
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 bool HoldsBlank(std::string_view text) { return std::any_of(text.begin(), text.end(), IsBlank); }
 
 // The path text as it is resolved and sent: without the blanks around it, and with
@@ -43,7 +42,7 @@ RuntimeError NotAProgram(std::string_view folder) {
 // folder path before it: "Files\Van" after "C:\Program".
 bool ContinuesFolder(std::string_view word) {
     return !word.empty() && word.front() != '/' && word.front() != '-' &&
-           std::any_of(word.begin(), word.end(), IsSeparator);
+           std::any_of(word.begin(), word.end(), IsPathSeparator);
 }
 
 // A leading part of the path text that ends at a blank run or at the end.
@@ -70,7 +69,7 @@ std::vector<Part> PartsOf(std::string_view text) {
                     ContinuesFolder(rest.substr(0, std::find_if(rest.begin(), rest.end(), IsBlank) - rest.begin()));
             }
         }
-        nameUnits = IsSeparator(text[at]) ? 0 : nameUnits + (c >= 0x10000 ? 2 : 1);
+        nameUnits = IsPathSeparator(text[at]) ? 0 : nameUnits + (c >= 0x10000 ? 2 : 1);
     }
     parts.push_back({text.size(), nameUnits});
     return parts;

@@ -10,20 +10,6 @@ namespace zarn::win32 {
 
 namespace {
 
-// The full path, with ".", ".." and '/' resolved as Windows resolves them in a
-// path without the \\?\ prefix; "" when it cannot be made. One call mostly: the
-// buffer has room for the current folder that a relative path gains.
-std::wstring FullPath(const std::wstring& path) {
-    std::wstring full(path.size() + MAX_PATH, L'\0');
-    DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length >= full.size()) {
-        full.resize(length);
-        length = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
-    }
-    full.resize(length < full.size() ? length : 0);
-    return full;
-}
-
 bool StartsWith(const std::wstring& text, const wchar_t* start) { return text.rfind(start, 0) == 0; }
 
 // A path in a form the file APIs take at any length. A path of MAX_PATH or more
@@ -45,6 +31,18 @@ std::wstring Reachable(const std::wstring& path) {
 }
 
 }  // namespace
+
+// One call mostly: the buffer has room for the current folder that a relative path gains.
+std::wstring FullPath(const std::wstring& path) {
+    std::wstring full(path.size() + MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
+    }
+    full.resize(length < full.size() ? length : 0);
+    return full;
+}
 
 Named Win32FileProbe::Look(const std::string& path) { return Look(Widen(path)); }
 

@@ -14,4 +14,8 @@ public:
     static Named Look(std::wstring path);
 };
 
+// The full path, with ".", ".." and '/' resolved as Windows resolves them in a path
+// without the \\?\ prefix; "" when it cannot be made.
+std::wstring FullPath(const std::wstring& path);
+
 }  // namespace zarn::win32

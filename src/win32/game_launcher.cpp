@@ -27,16 +27,10 @@ struct WideCommand {
     std::wstring commandLine, program, parameters, folder;
 };
 
-// A path made full ("." and ".." resolved), or as it is where that fails: then
-// CreateProcessW reports what is wrong with it. "" stays "" (a bare program name
-// keeps our folder).
-std::wstring FullPath(const std::wstring& path) {
-    if (path.empty()) return {};
-    const DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (n == 0) return path;
-    std::wstring full(n, L'\0');
-    const DWORD written = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
-    full.resize(written < n ? written : 0);
+// A path made full, or as it is where that fails: then CreateProcessW reports what
+// is wrong with it. "" stays "" (a bare program name keeps our folder).
+std::wstring FullOrAsIs(const std::wstring& path) {
+    std::wstring full = FullPath(path);
     return full.empty() ? path : full;
 }
 
@@ -44,8 +38,8 @@ std::wstring FullPath(const std::wstring& path) {
 // path whose "." and ".." make it long is made full, as the look-up that found it did.
 WideCommand Widened(const LaunchCommand& command) {
     const std::wstring program = Widen(command.program);
-    return {Widen(command.commandLine), program.size() < MAX_PATH ? program : FullPath(program),
-            Widen(command.parameters), FullPath(Widen(command.directory))};
+    return {Widen(command.commandLine), program.size() < MAX_PATH ? program : FullOrAsIs(program),
+            Widen(command.parameters), FullOrAsIs(Widen(command.directory))};
 }
 
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
