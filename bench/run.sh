@@ -177,21 +177,22 @@ echo "== start-up to window shown, timed inside the prefix (median of $fine_runs
 zw_drv reg set ShowRes 00 >/dev/null
 dialog_class=$(zw_drv names | sed -n 's/^window.class: //p')
 zr_ms=() themed_ms=() bare_ms=()
+# Starts a program and prints the milliseconds until its window of CLASS is shown;
+# the window is then closed, and a program that does not end with 0 is named.
+# $1: label, $2: window class, $3: Windows path
+shown_ms() {
+    local out ms
+    out=$(probe window "$2" 20 "$3")
+    ms=$(field "$out" shown_ms)
+    [ -n "$ms" ] || { echo "$1: ${out//$'\n'/ }" >&2; return 1; }
+    [ "$(field "$out" exit)" = 0 ] || echo "$1 ended with exit code '$(field "$out" exit)' after WM_CLOSE" >&2
+    echo "$ms"
+}
 for i in $(seq 1 $fine_runs); do
     # Taken in turns, so that a slow phase of the host weighs on all alike.
-    out=$(probe window ZarnBenchThemedWindow 20 'C:\ZarnRes\themedwindow.exe')
-    ms=$(field "$out" shown_ms)
-    [ -n "$ms" ] || { echo "themedwindow.exe: ${out//$'\n'/ }"; exit 1; }
-    themed_ms+=("$ms")
-    out=$(probe window ZarnBenchBareWindow 20 'C:\ZarnRes\barewindow.exe')
-    ms=$(field "$out" shown_ms)
-    [ -n "$ms" ] || { echo "barewindow.exe: ${out//$'\n'/ }"; exit 1; }
-    bare_ms+=("$ms")
-    out=$(probe window "$dialog_class" 20 "$ZW_ZARNRES")
-    ms=$(field "$out" shown_ms)
-    [ -n "$ms" ] || { echo "zarnres.exe: ${out//$'\n'/ }"; exit 1; }
-    [ "$(field "$out" exit)" = 0 ] || echo "zarnres.exe ended with exit code '$(field "$out" exit)' after WM_CLOSE"
-    zr_ms+=("$ms")
+    themed_ms+=("$(shown_ms themedwindow.exe ZarnBenchThemedWindow 'C:\ZarnRes\themedwindow.exe')") || exit 1
+    bare_ms+=("$(shown_ms barewindow.exe ZarnBenchBareWindow 'C:\ZarnRes\barewindow.exe')") || exit 1
+    zr_ms+=("$(shown_ms zarnres.exe "$dialog_class" "$ZW_ZARNRES")") || exit 1
 done
 compare "zarnres.exe dialog shown" "${zr_ms[*]}" "themedwindow.exe shown" "${themed_ms[*]}" \
     "barewindow.exe shown" "${bare_ms[*]}"
