@@ -22,9 +22,13 @@ fi
 mirror=http://deb.debian.org/debian
 # What the scenarios call besides Wine: Xvfb, xdpyinfo, import, pgrep, python3
 # (to unpack the zip); the rest is in a minbase root already.
-packages=(wine wine64 wine32:i386 xvfb x11-utils imagemagick procps python3)
+packages=(wine wine64 xvfb x11-utils imagemagick procps python3)
+# 32-bit Wine only where the kernel runs 32-bit code: elsewhere the root's wine
+# wrapper would prefer a 32-bit loader that cannot start.
+wine32=""
+"$repo/scripts/host-runs-i386.sh" && wine32=wine32:i386
 root=$repo/build/debian13-root
-want="trixie $mirror ${packages[*]}"     # what the cached root was made from
+want="trixie $mirror ${packages[*]} $wine32"     # what the cached root was made from
 log=$repo/build/debian13-root.log
 making=""
 ran=""
@@ -90,10 +94,16 @@ make_root() {
     chmod +x "$new/usr/sbin/policy-rc.d"
     cp /etc/resolv.conf "$new/etc/resolv.conf"
     bind_all "$new"
-    chroot "$new" dpkg --add-architecture i386
     chroot "$new" apt-get update -q >>"$log" 2>&1
     chroot "$new" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -q --no-install-recommends "${packages[@]}" >>"$log" 2>&1
+    # Apart, so that an i386 index that does not match the amd64 one stops only this.
+    if [ -n "$wine32" ] && ! { chroot "$new" dpkg --add-architecture i386 && chroot "$new" apt-get update -q &&
+        chroot "$new" env DEBIAN_FRONTEND=noninteractive \
+            apt-get install -y -q --no-install-recommends "$wine32"; } >>"$log" 2>&1; then
+        echo "32-bit Wine could not be installed in the Debian 13 root; its scenarios run the 64-bit test build"
+        chroot "$new" dpkg --remove-architecture i386 2>/dev/null || true
+    fi
     chroot "$new" apt-get clean
     unbind_all
     printf '%s\n' "$want" >"$new/.zw-made-from"
@@ -122,6 +132,10 @@ echo "Wine in the Debian 13 root: $(chroot "$root" wine --version)"
 # As the host run decides: the 32-bit exe where 32-bit code runs (the runner
 # says so otherwise). Picked here so that each architecture gets its own template.
 arch=$(chroot "$root" env ZW_WINEARCH="${ZW_WINEARCH:-}" "$repo/scripts/wine-arch.sh")
+# The root may lack the 32-bit Wine that the host has: then it needs the test build too.
+if [ "$arch" = win64 ] && [ ! -e build/win64-test/zarnres.exe ]; then
+    { cmake --preset win64-test && cmake --build --preset win64-test -j"$(nproc)"; } >/dev/null
+fi
 # Own folders beside the host run's, so the two never share a prefix or a log.
 env=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 ZW_WINEARCH="$arch"
      ZW_OUT="$repo/build/wine10-artifacts" ZW_PREFIXES="$repo/build/wine10-prefixes"
