@@ -15,22 +15,45 @@ struct Character {
     char32_t code;
 };
 
+// A surrogate pair carried as two three-byte sequences is one character on screen, so it is
+// taken as one here too, and judged as the character it makes.
 std::vector<Character> Characters(std::string_view text) {
     std::vector<Character> characters;
     for (std::size_t at = 0, length = 0; at < text.size(); at += length) {
-        const char32_t code = DecodeCodePoint(text, at, length);
+        char32_t code = DecodeCodePoint(text, at, length);
+        std::size_t next = 0;
+        const char32_t low = code >= 0xD800 && code <= 0xDBFF && at + length < text.size()
+                                 ? DecodeCodePoint(text, at + length, next)
+                                 : 0;
+        if (low >= 0xDC00 && low <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+            length += next;
+        }
         characters.push_back({text.substr(at, length), code});
     }
     return characters;
 }
 
 // Characters that would make a box lie about a path: control characters (a NUL ends the box's
-// text, a line end breaks it), the bidirectional controls, which turn what follows around, the
-// box's own words included, and the invisible format characters U+200B, U+2060 and U+FEFF, which
-// make "zarn\u200Bsl.exe" read as "zarnsl.exe". A byte that starts no character shows so too.
+// text, a line end breaks it), the line and paragraph separators, which break it too, and the
+// format characters of Unicode 16 (category Cf), which draw as nothing or turn what follows
+// around, the box's own words included: "zarn\u200Bsl.exe" would read as "zarnsl.exe". The
+// joiners U+200C and U+200D stay: they shape letters of real names. A byte that starts no
+// character shows so too.
+struct Range {
+    char32_t first, last;
+};
+constexpr Range kShownAsReplacement[] = {
+    {0x0000, 0x001F},   {0x007F, 0x009F},   {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},
+    {0x06DD, 0x06DD},   {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
+    {0x200B, 0x200B},   {0x200E, 0x200F},   {0x2028, 0x202E},   {0x2060, 0x2064},   {0x2066, 0x206F},
+    {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0xFFFD, 0xFFFD},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD},
+    {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001}, {0xE0020, 0xE007F},
+};
 bool ShownAsReplacement(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200B || c == 0x200E || c == 0x200F ||
-           (c >= 0x202A && c <= 0x202E) || c == 0x2060 || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF || c == 0xFFFD;
+    for (const Range& range : kShownAsReplacement)
+        if (c >= range.first && c <= range.last) return true;
+    return false;
 }
 
 // The start names the drive and the first folders, the end the program: both are kept

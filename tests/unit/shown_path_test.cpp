@@ -56,6 +56,16 @@ TEST(ShownPath, ControlCharactersInAPathShowAsReplacementsAndTheDescriptionStays
         {"\u200B", true},  {"\u2060", true},  {"\uFEFF", true},      {"\u200A", false},
         {"\u202F", false}, {"\u2065", false}, {"\u200D", false},     {"\u200C", false},
         {"\u061B", false}, {"\u00A0", false}, {"\U0001F3AE", false}, {"\xFF", true},  // a byte that starts no character
+        // Every other format character, and the separators that break a line, one row per range.
+        {"\u00AD", true},  {"\u0600", true},  {"\u0605", true},      {"\u0606", false},
+        {"\u06DD", true},  {"\u070F", true},  {"\u0890", true},      {"\u08E2", true},
+        {"\u180E", true},  {"\u2028", true},  {"\u2029", true},      {"\u2027", false},
+        {"\u2061", true},  {"\u2064", true},  {"\u206F", true},      {"\uFFF9", true},
+        {"\uFFFB", true},  {"\uFFFC", false}, {"\U000110BD", true},  {"\U000110CD", true},
+        {"\U00013430", true},  {"\U0001343F", true},  {"\U00013440", false}, {"\U0001BCA0", true},
+        {"\U0001BCA3", true},  {"\U0001D173", true},  {"\U0001D17A", true},  {"\U0001D17B", false},
+        {"\U000E0001", true},  {"\U000E0020", true},  {"\U000E0041", true},  {"\U000E007F", true},
+        {"\U000E0080", false}, {"\xED\xAD\x80\xED\xB1\x81", true},  // U+E0041 as two surrogates
     };
     for (const auto& [character, replaced] : characters)
         EXPECT_EQ(ShownPath(std::string("C:\\zw\\") + character + "exe"),
