@@ -16,6 +16,7 @@ struct FileIdInfo128 {
     ULONGLONG volumeSerial;
     BYTE id[16];
 };
+static_assert(sizeof(FileIdInfo128) == 24, "FILE_ID_INFO's size, without padding, on 32 and 64 bits alike");
 
 // Who a file is, whatever name or link reaches it: the volume serial with the
 // 128-bit file id, which every file system keeps unique (ReFS included), or with

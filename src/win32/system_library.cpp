@@ -10,8 +10,9 @@ namespace zarn::win32 {
 
 // Windows 8 and later, and Vista and 7 with update KB2533623, have
 // SetDefaultDllDirectories; elsewhere the current folder at least leaves the search.
+// Not imported, so asked for; its type is the declaration's, calling convention included.
 void LoadLibrariesOnlyFromSystemFolder() {
-    using SetDefault = BOOL(WINAPI*)(DWORD);
+    using SetDefault = decltype(&SetDefaultDllDirectories);
     const auto setDefault = reinterpret_cast<SetDefault>(
         reinterpret_cast<AnyFunction>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
     if (!setDefault || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) SetDllDirectoryW(L"");
