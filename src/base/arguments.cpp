@@ -16,9 +16,7 @@ FirstToken FirstTokenOf(std::string_view commandLine) {
 }
 
 std::string_view ArgumentString(std::string_view commandLine) {
-    std::size_t at = FirstTokenOf(commandLine).end;
-    while (at < commandLine.size() && IsBlank(commandLine[at])) ++at;
-    return commandLine.substr(at);
+    return TrimmedFront(commandLine.substr(FirstTokenOf(commandLine).end), IsBlank);
 }
 
 bool ResSwitchForcesDialog(std::string_view arguments) {

@@ -8,8 +8,7 @@
 namespace zarn {
 
 std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    text = Trimmed(text, IsBlank);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';

@@ -19,9 +19,7 @@ bool HoldsBlank(std::string_view text) { return std::any_of(text.begin(), text.e
 // The path text as it is resolved and sent: without the blanks around it, and with
 // each line end a space, so that no line break of the path reaches the game.
 std::string PathText(std::string_view path) {
-    while (!path.empty() && IsPathBlank(path.front())) path.remove_prefix(1);
-    while (!path.empty() && IsPathBlank(path.back())) path.remove_suffix(1);
-    std::string text(path);
+    std::string text(Trimmed(path, IsPathBlank));
     std::replace_if(text.begin(), text.end(), IsLineEnd, ' ');
     return text;
 }
