@@ -24,7 +24,7 @@ std::string PathText(std::string_view path) {
     return text;
 }
 
-// The folder part of a program path; a root keeps its separator ("C:\", "\").
+// The folders of a program path; a root keeps its separator ("C:\", "\").
 std::string FolderOf(std::string_view program) {
     const auto slash = program.find_last_of("\\/");
     if (slash == std::string_view::npos) return {};
@@ -43,34 +43,34 @@ bool ContinuesFolder(std::string_view word) {
            std::any_of(word.begin(), word.end(), IsPathSeparator);
 }
 
-// A leading part of the path text that ends at a blank run or at the end.
-struct Part {
+// A candidate program: a leading stretch of the path text that ends at a blank run or at the end.
+struct Candidate {
     std::size_t end;
     std::size_t nameUnits;          // UTF-16 units of its last name, after its last separator
     bool followedByFolder = false;  // the word after its blank run continues its folder path
 };
 
-// The parts of a text without blanks around it, shortest first, found in one pass
-// that reads each character a bounded number of times, however many parts there are.
-std::vector<Part> PartsOf(std::string_view text) {
-    std::vector<Part> parts;
+// The candidates of a text without blanks around it, shortest first, found in one pass
+// that reads each character a bounded number of times, however many there are.
+std::vector<Candidate> CandidatesOf(std::string_view text) {
+    std::vector<Candidate> candidates;
     std::size_t nameUnits = 0;
     for (std::size_t at = 0, length = 0; at < text.size(); at += length) {
         const char32_t c = DecodeCodePoint(text, at, length);
         const bool blank = IsBlank(text[at]);
         if (at > 0 && blank != IsBlank(text[at - 1])) {
             if (blank) {
-                parts.push_back({at, nameUnits});
-            } else {  // the word after the last part's blank run
+                candidates.push_back({at, nameUnits});
+            } else {  // the word after the last candidate's blank run
                 const std::string_view rest = text.substr(at);
-                parts.back().followedByFolder =
+                candidates.back().followedByFolder =
                     ContinuesFolder(rest.substr(0, std::find_if(rest.begin(), rest.end(), IsBlank) - rest.begin()));
             }
         }
         nameUnits = IsPathSeparator(text[at]) ? 0 : nameUnits + (c >= 0x10000 ? 2 : 1);
     }
-    parts.push_back({text.size(), nameUnits});
-    return parts;
+    candidates.push_back({text.size(), nameUnits});
+    return candidates;
 }
 
 // A path that is quoted or holds no blank: the platform's first token is the program.
@@ -86,21 +86,20 @@ void SplitAsTyped(std::string_view text, LaunchCommand& command) {
     command.commandLine = std::string(text);
 }
 
-// Looks up the leading parts that end at a blank run or at the end, longest first
-// and each once, skipping those followed by more of their own folder path and those
-// whose name no file system keeps: the first that names a file runs, and one that
-// names a folder ends the search.
+// Looks up the candidates, longest first and each once, skipping those followed by more
+// of their own folder path and those whose name no file system keeps: the first that
+// names a file runs, and one that names a folder ends the search.
 bool ResolveWithBlanks(std::string_view text, LaunchCommand& command, FileProbe& files) {
-    const std::vector<Part> parts = PartsOf(text);
-    for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
-        if (part->followedByFolder || part->nameUnits > kMaxNameUnits) continue;
-        const std::string program(text.substr(0, part->end));
+    const std::vector<Candidate> candidates = CandidatesOf(text);
+    for (auto candidate = candidates.rbegin(); candidate != candidates.rend(); ++candidate) {
+        if (candidate->followedByFolder || candidate->nameUnits > kMaxNameUnits) continue;
+        const std::string program(text.substr(0, candidate->end));
         const Named named = files.Look(program);
         if (named == Named::Folder) throw NotAProgram(program);
         if (named == Named::Nothing) continue;
         command.program = program + (named == Named::FileWithExe ? ".exe" : "");
         command.programResolved = true;
-        command.parameters = std::string(text.substr(part->end));
+        command.parameters = std::string(text.substr(candidate->end));
         command.commandLine = "\"" + program + "\"" + command.parameters;
         return true;
     }
