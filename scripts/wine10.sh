@@ -13,10 +13,15 @@ repo=$(pwd -P)
 [ "$(id -u)" -eq 0 ] || exec sudo -E -- "$0" "$@"
 
 # The binds live in a private mount namespace: whatever ends this script, even
-# kill -9, the kernel drops them with it, and the host never sees them.
+# kill -9, the kernel drops them with it, and the host never sees them. Inside a
+# chroot '/' is no mount point and cannot be made private: there the binds are
+# the host's, and only this script's exit undoes them.
 if [ -z "${ZW_WINE10_NS:-}" ]; then
     export ZW_WINE10_NS=1
-    exec unshare --mount --propagation private -- "$0" "$@"
+    if unshare --mount --propagation private true 2>/dev/null; then
+        exec unshare --mount --propagation private -- "$0" "$@"
+    fi
+    echo "no private mount namespace here (a chroot?): the binds are undone when this script ends"
 fi
 
 mirror=http://deb.debian.org/debian
