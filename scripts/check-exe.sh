@@ -23,8 +23,9 @@ check "DEP (NX compatible)" 'grep -q "NX_COMPAT" <<<"$headers"'
 allowed="kernel32.dll user32.dll gdi32.dll advapi32.dll comctl32.dll msvcrt.dll"
 # Loaded on first use from Windows' own folder, not imported: the file-open box (comdlg32),
 # a start through the shell (shell32) and COM for it (ole32). A start pays nothing for them.
-# The list is the program's own (kLoadedOnFirstUse).
-delayed=$(grep 'kLoadedOnFirstUse\[\] =' "$(dirname "$0")/../src/win32/system_library.h" | grep -o '[a-z0-9]*\.dll' | xargs)
+# The list is the program's own: the DLL(Name, L"name.dll") entries of ZARN_SYSTEM_DLLS, on whatever lines.
+delayed=$(grep -oE 'DLL\( *[A-Za-z0-9_]+ *, *L"[A-Za-z0-9_]+\.dll" *\)' "$(dirname "$0")/../src/win32/system_library.h" |
+    grep -oE '[A-Za-z0-9_]+\.dll' | tr '[:upper:]' '[:lower:]' | xargs)
 check "a list of DLLs loaded on first use" '[ -n "$delayed" ]'
 imports=$(grep "DLL Name:" <<<"$headers" | awk '{print tolower($3)}' | sort -u)
 echo "imports: $(echo $imports); loaded on first use: $delayed"

@@ -101,7 +101,7 @@ struct Input {
     Files files;
     bool asTyped = false;
     std::size_t blanks = 0;
-    std::size_t lineUnits = 0;  // the command line's UTF-16 units, without its end
+    std::size_t lineUnits = 0;  // the command line's UTF-16 units, without its end (a resolved part: as if all quoted)
 };
 
 void CheckRefusal(const zarn::RuntimeError& e, const Input& in) {
@@ -192,7 +192,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view path = in.path;
     in.asTyped = !path.empty() && (path.front() == '"' || std::none_of(path.begin(), path.end(), IsBlank));
     in.blanks = static_cast<std::size_t>(std::count_if(path.begin(), path.end(), IsBlank));
-    in.lineUnits = zarn::Utf16Length(path) + (in.asTyped ? 0 : 2) + 1 + zarn::Utf16Length(in.arguments);
+    in.lineUnits = zarn::Wtf8ToUtf16((in.asTyped ? in.path : '"' + in.path + '"') + ' ' + in.arguments).size();
     try {
         CheckCommand(zarn::BuildLaunchCommand(in.raw, in.arguments, in.files), in);
     } catch (const zarn::RuntimeError& e) {

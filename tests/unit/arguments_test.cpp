@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/arguments.h"
+#include "res_switch_cases.h"
 
 namespace zarn {
 namespace {
@@ -24,11 +25,7 @@ TEST(Arguments, KeepsTheArgumentsExactlyAsGiven) {
 }
 
 TEST(Arguments, ResSwitchForcesTheDialogOnlyAfterTheFirstCharacter) {
-    for (const char* args : {"-w /res", " /res", "-w /resolution", "x/res"})
-        EXPECT_TRUE(ResSwitchForcesDialog(args)) << args;
-    // At the very start it is the game's own argument, even when it comes again later; capitals are no switch.
-    for (const char* args : {"/res", "/res -w /res", "-w /RES", "", "res"})
-        EXPECT_FALSE(ResSwitchForcesDialog(args)) << args;
+    for (const auto& [args, forces] : kResSwitchCases) EXPECT_EQ(ResSwitchForcesDialog(args), forces) << args;
 }
 
 }  // namespace

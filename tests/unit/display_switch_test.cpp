@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "display/display_switch.h"
 #include "fakes.h"
 
@@ -56,29 +58,25 @@ TEST_F(DisplaySwitch, AModeMatchesOnlyWhenAllThreeValuesAgree) {
     }
 }
 
+// Each answer by its documented code (DISP_CHANGE_*), with the read-mes' text for it; only 0 counts as switched.
 TEST_F(DisplaySwitch, EachAnswerOfThePlatformHasItsMessageAndIcon) {
-    const struct {
-        ChangeResult answer;
-        const char* text;
-        BoxStyle style;
-    } cases[] = {
-        {ChangeResult::BadFlags, "An invalid set of flags was passed in", BoxStyle::Critical},
-        {ChangeResult::NotUpdated, "Unable to write settings to the registry", BoxStyle::Critical},
-        {ChangeResult::BadMode, "The graphics mode is not supported", BoxStyle::Critical},
-        {ChangeResult::Failed, "The display driver failed the specified graphics mode", BoxStyle::Critical},
-        {ChangeResult::Successful, "The display settings change was successful", BoxStyle::Information},
-        {ChangeResult::Restart, "The computer must be restarted in order for the graphics mode to work",
+    const std::tuple<int, ChangeResult, const char*, BoxStyle> cases[] = {
+        {0, ChangeResult::Successful, "The display settings change was successful", BoxStyle::Information},
+        {1, ChangeResult::Restart, "The computer must be restarted in order for the graphics mode to work",
          BoxStyle::Question},
+        {-1, ChangeResult::Failed, "The display driver failed the specified graphics mode", BoxStyle::Critical},
+        {-2, ChangeResult::BadMode, "The graphics mode is not supported", BoxStyle::Critical},
+        {-3, ChangeResult::NotUpdated, "Unable to write settings to the registry", BoxStyle::Critical},
+        {-4, ChangeResult::BadFlags, "An invalid set of flags was passed in", BoxStyle::Critical},
     };
     display.modes = {{1152, 864, 16, 60}};
-    for (const auto& c : cases) {
+    for (const auto& [code, answer, text, style] : cases) {
         boxes.shown.clear();
-        display.answer = c.answer;
-        // Only a successful change counts as switched.
-        EXPECT_EQ(Apply(1152, 864, 16), c.answer == ChangeResult::Successful) << c.text;
-        ASSERT_EQ(boxes.shown.size(), 1u) << c.text;
-        EXPECT_EQ(boxes.shown[0].text, c.text);
-        EXPECT_EQ(boxes.shown[0].style, c.style);
+        display.answer = answer;
+        EXPECT_EQ(Apply(1152, 864, 16), code == 0) << code;
+        ASSERT_EQ(boxes.shown.size(), 1u) << code;
+        EXPECT_EQ(boxes.shown[0].text, text) << code;
+        EXPECT_EQ(boxes.shown[0].style, style) << code;
     }
 }
 

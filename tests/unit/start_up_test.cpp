@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fakes.h"
+#include "res_switch_cases.h"
 #include "setup/setup_dialog.h"
 
 namespace zarn {
@@ -116,14 +117,10 @@ TEST_F(StartUp, AZarnResStartedByAGameRunStartsNothing) {
     EXPECT_TRUE(log.empty());  // nothing shown, read or started
 }
 
-// "/res" after the first character keeps the dialog with the box clear, ShowRes not even
-// read; at the very start (even when it comes again later), or in capitals, it is the
-// game's own argument. It counts anywhere, not as a whole word.
+// "/res" where it brings the dialog back keeps the dialog with the box clear, ShowRes not even read.
 TEST_F(StartUp, TheResSwitchKeepsTheDialogOnlyAfterTheFirstCharacter) {
     settings.values["ShowRes"] = "11";
-    const std::pair<std::string, bool> cases[] = {{"-w /res", true}, {" /res", true},         {"-w /resolution", true},
-                                                  {"/res", false},   {"/res -w /res", false}, {"-w /RES", false}};
-    for (const auto& [args, keepsDialog] : cases) {
+    for (const auto& [args, keepsDialog] : kResSwitchCases) {
         log.clear();
         view = fake::View(log);
         launcher.started.clear();
