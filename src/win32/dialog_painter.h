@@ -1,17 +1,14 @@
 #pragma once
 // The setup dialog's painting (our own, not Windows' visual styles), all of it from the design
-// table (setup/layout.h): the background, the colours of the controls Windows draws, the list
-// rows, the picture buttons and the picture check box. Fonts, brushes and pictures are made
-// once for the screen's DPI; a control is painted by its kind and its row of the table. In
-// Windows' high-contrast mode the text and focus it paints take the system's colours.
+// table (setup/layout.h), in three parts: what it paints with (PaintResources, in
+// paint_resources.cpp), its colours (PaintColours, paint_colours.cpp), and the painter that
+// answers the window's painting messages and draws each kind of control (DialogPainter,
+// dialog_painter.cpp) as KindOf, the one table of the kinds, says.
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <array>
-#include <utility>
-#include <vector>
+#include <optional>
 
 #include "setup/layout.h"
 #include "win32/dpi.h"
@@ -19,60 +16,122 @@
 
 namespace zarn::win32 {
 
-class DialogPainter {
+// The fonts and pictures, made once for the screen's DPI; the background picture also as a brush.
+class PaintResources {
 public:
-    // Loads the pictures from the program's resources and makes the fonts and brushes.
-    DialogPainter(HINSTANCE instance, Dpi dpi);
-    DialogPainter(const DialogPainter&) = delete;
-    DialogPainter& operator=(const DialogPainter&) = delete;
-
-    const Dpi& dpi() const { return dpi_; }
-    // Reads whether high contrast is on; whether that changed.
-    bool FollowHighContrast();
-    HFONT FontOf(const layout::Control& design) const;
-    // Width of a control's text in its font, drawn in this window.
-    int TextWidth(HWND window, const layout::Control& design) const;
-    // The check box's width: the designed one, or more, so that its caption shows whole.
-    int CheckBoxWidth(HWND window, const layout::Control& design) const;
-
-    // Paints the window's client area: the background picture on the window colour.
-    void EraseBackground(HDC dc, HWND window) const;
-    // Sets up a control's colours for Windows' drawing; its background brush, null if not ours.
-    HBRUSH ControlColour(HDC dc, HWND control, HWND dialog) const;
-    // The owner-drawn controls: the lists' rows and the picture buttons.
-    void DrawItem(const DRAWITEMSTRUCT& item) const;
-    // The controls drawn in Windows' stead: the check box; returns the answer to NM_CUSTOMDRAW.
-    LRESULT CustomDraw(const NMCUSTOMDRAW& draw) const;
-    // Draws a disabled text box's text again, over the edit's own, dimmed like the other inputs:
-    // Windows draws it in its grey, which no parent can change and which is hard to read.
-    void DrawInertEditText(HWND edit) const;
-
-private:
-    struct Colours {
-        COLORREF back, text;
-    };
     // How a picture fills its rectangle: centred at its own size, or widened to span it.
     enum class Fit { Centred, SpanWidth };
 
-    Colours ColoursOf(const layout::Control& design, bool inert) const;
-    HBRUSH BackBrush(const layout::Control& design) const;
-    HBITMAP Bitmap(layout::Picture picture) const;
-    HBRUSH MakeBackgroundBrush() const;
-
-    void DrawListRow(const DRAWITEMSTRUCT& item, const layout::Control& list) const;
-    void DrawPictureButton(const DRAWITEMSTRUCT& item, const layout::Control& button) const;
-    void DrawCheckBox(HDC dc, HWND box, const layout::Control& design) const;
-    void DrawTick(HDC dc, const RECT& face, bool checked, COLORREF ink) const;
-    void DrawFocus(HDC dc, RECT around, int inset, COLORREF ink) const;
+    PaintResources(HINSTANCE instance, Dpi dpi);
+    const Dpi& dpi() const { return dpi_; }
+    HFONT FontOf(const layout::Control& design) const;
+    HBRUSH BackgroundBrush() const { return backgroundBrush_.get(); }
+    // The background picture at DPI scale in the top-left corner.
+    void DrawBackground(HDC dc) const;
     // A picture at DPI scale in a rectangle, clipped to it, shifted by offset pixels.
     void DrawPicture(HDC dc, layout::Picture picture, const RECT& into, int offset, Fit fit = Fit::Centred) const;
 
+private:
+    HBITMAP Bitmap(layout::Picture picture) const { return pictures_[static_cast<std::size_t>(picture)].get(); }
+    HBRUSH MakeBackgroundBrush() const;
+
     Dpi dpi_;
-    bool highContrast_ = false;
     UniqueGdi<HFONT> font_, classicFont_;
-    std::vector<std::pair<layout::Picture, UniqueGdi<HBITMAP>>> pictures_;
-    std::array<UniqueGdi<HBRUSH>, layout::kControlCount> backBrushes_;  // by row of layout::kControls
+    std::array<UniqueGdi<HBITMAP>, static_cast<std::size_t>(layout::Picture::Check) + 1> pictures_;
     UniqueGdi<HBRUSH> backgroundBrush_;
 };
+
+struct Colours {
+    COLORREF back, text;
+};
+
+// The colour policy: a control's colours as designed, dimmed while it is inert, or in Windows'
+// high-contrast mode the system's; and the brush of its background.
+class PaintColours {
+public:
+    // Makes a brush of each designed background colour; a transparent control's is this one.
+    explicit PaintColours(HBRUSH background);
+    // Reads whether high contrast is on; whether that changed.
+    bool FollowHighContrast();
+    bool highContrast() const { return highContrast_; }
+    Colours Of(const layout::Control& design, bool inert) const;
+    bool ShowsBackground(const layout::Control& design) const;
+    HBRUSH BackBrush(const layout::Control& design) const;
+    COLORREF InertHatch() const;  // over an inert picture button
+
+private:
+    HBRUSH background_;
+    bool highContrast_;
+    std::array<UniqueGdi<HBRUSH>, layout::kControlCount> brushes_;  // by row of layout::kControls
+};
+
+enum class Painting {
+    ByWindows,       // in the colours the painter sets up (WM_CTLCOLOR…)
+    OwnerDrawn,      // drawn for Windows (WM_DRAWITEM)
+    CustomDrawn,     // drawn instead of Windows (NM_CUSTOMDRAW)
+    AgainWhenInert,  // by Windows, and while inert drawn again after its WM_PAINT
+};
+
+class DialogPainter {
+public:
+    DialogPainter(HINSTANCE instance, Dpi dpi) : resources_(instance, dpi), colours_(resources_.BackgroundBrush()) {}
+
+    const PaintResources& resources() const { return resources_; }
+    // Reads whether high contrast is on; whether that changed.
+    bool FollowHighContrast() { return colours_.FollowHighContrast(); }
+    // The answer to one of the dialog window's painting messages; none to any other message.
+    std::optional<LRESULT> Answer(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) const;
+    // After the control's own WM_PAINT, while it is inert (Painting::AgainWhenInert).
+    void DrawInert(HWND control) const;
+
+    // The drawing of each kind the dialog draws, handed its control as WM_DRAWITEM describes one.
+    void DrawListRow(const layout::Control& list, const DRAWITEMSTRUCT& item) const;
+    void DrawPictureButton(const layout::Control& button, const DRAWITEMSTRUCT& item) const;
+    void DrawPictureCheckBox(const layout::Control& box, const DRAWITEMSTRUCT& item) const;
+    // Windows draws a disabled edit's text in its grey, which no parent can change and which is
+    // hard to read: it is drawn again, dimmed like the other inputs.
+    void DrawInertText(const layout::Control& edit, const DRAWITEMSTRUCT& item) const;
+    // The width the check box needs to show a caption of this width whole.
+    static int CheckBoxWidthAround(const Dpi& dpi, int captionWidth);
+
+private:
+    void EraseBackground(HDC dc, HWND dialog) const;
+    std::optional<LRESULT> ControlColour(HDC dc, HWND control, HWND dialog) const;
+    std::optional<LRESULT> CustomDraw(const NMHDR& header) const;
+    bool Draw(Painting painting, const DRAWITEMSTRUCT& item) const;  // whether its kind is painted so
+    void DrawFocus(HDC dc, RECT around, int inset, COLORREF ink) const;
+
+    PaintResources resources_;
+    PaintColours colours_;
+};
+
+// Each kind of control, decided here once: the window made for it and how it is painted, which
+// the controls' creation, the window's routing and the painter all read.
+struct KindOfControl {
+    const wchar_t* windowClass;
+    DWORD style;
+    Painting painting;
+    void (DialogPainter::*draw)(const layout::Control&, const DRAWITEMSTRUCT&) const;  // null: by Windows
+};
+
+constexpr KindOfControl KindOf(layout::Kind kind) {
+    constexpr DWORD kInput = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    switch (kind) {
+        case layout::Kind::PictureButton:
+            return {L"BUTTON", kInput | BS_OWNERDRAW, Painting::OwnerDrawn, &DialogPainter::DrawPictureButton};
+        // A check box to assistive tools, with its state.
+        case layout::Kind::PictureCheckBox:
+            return {L"BUTTON", kInput | BS_CHECKBOX, Painting::CustomDrawn, &DialogPainter::DrawPictureCheckBox};
+        case layout::Kind::TextBox:
+            return {L"EDIT", kInput | ES_AUTOHSCROLL | ES_LEFT | WS_BORDER, Painting::AgainWhenInert,
+                    &DialogPainter::DrawInertText};
+        case layout::Kind::DropDownList:
+            return {L"COMBOBOX", kInput | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL,
+                    Painting::OwnerDrawn, &DialogPainter::DrawListRow};
+        case layout::Kind::Label: break;
+    }
+    return {L"STATIC", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFTNOWORDWRAP | SS_NOPREFIX, Painting::ByWindows,
+            nullptr};
+}
 
 }  // namespace zarn::win32

@@ -17,7 +17,7 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
-constexpr UINT_PTR kTextBoxSubclassId = 1;
+constexpr UINT_PTR kInertPaintSubclassId = 1;
 
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZARNRES), IMAGE_ICON,
@@ -49,7 +49,7 @@ void Win32DialogView::Create(DialogEvents events) {
     events_ = std::move(events);
     painter_ = std::make_unique<DialogPainter>(instance_, Dpi::OfScreen());
     RegisterWindowClass();
-    const RECT frame = CentredFrame(painter_->dpi());
+    const RECT frame = CentredFrame(painter_->resources().dpi());
     hwnd_ = CreateWindowExW(kWindowExStyle, Widen(layout::kWindowClass).c_str(), Widen(layout::kCaption).c_str(),
                             kWindowStyle, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                             nullptr, nullptr, instance_, this);
@@ -74,10 +74,10 @@ void Win32DialogView::RegisterWindowClass() const {
 }
 
 void Win32DialogView::CreateControls() {
-    CreateDialogControls(hwnd_, instance_, *painter_);
+    CreateDialogControls(hwnd_, instance_, painter_->resources());
     for (const layout::Control& design : layout::kControls)
-        if (design.kind == layout::Kind::TextBox)
-            SetWindowSubclass(Control(design.id), &Win32DialogView::TextBoxProc, kTextBoxSubclassId,
+        if (KindOf(design.kind).painting == Painting::AgainWhenInert)
+            SetWindowSubclass(Control(design.id), &Win32DialogView::InertPaintProc, kInertPaintSubclassId,
                               reinterpret_cast<DWORD_PTR>(this));
     lastFocus_ = Control(layout::id::kRunButton);
 }
@@ -103,12 +103,7 @@ int Win32DialogView::ColourRow() const { return SelectedRow(Control(layout::id::
 void Win32DialogView::SetPathText(const std::string& text) {
     SetWindowTextW(Control(layout::id::kGamePathEdit), Widen(text).c_str());
 }
-std::string Win32DialogView::PathText() const {
-    const HWND edit = Control(layout::id::kGamePathEdit);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
+std::string Win32DialogView::PathText() const { return Narrow(WindowText(Control(layout::id::kGamePathEdit))); }
 void Win32DialogView::SetSkipDialog(bool ticked) {
     SendMessageW(Control(layout::id::kSkipDialogCheck), BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
@@ -127,7 +122,7 @@ void Win32DialogView::SetBusy(bool busy) {
         SetFocus(hwnd_);
     }
     for (const layout::Control* design : layout::ControlsByTabIndex())
-        if (design->kind != layout::Kind::Label) EnableWindow(Control(design->id), !busy);
+        if (KindOf(design->kind).style & WS_TABSTOP) EnableWindow(Control(design->id), !busy);
     if (!busy && focus == hwnd_) SetFocus(lastFocus_);
 }
 
@@ -144,17 +139,17 @@ LRESULT CALLBACK Win32DialogView::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPA
         LRESULT{0}, [&] { return self->HandleMessage(msg, wp, lp); }, [self](std::exception_ptr e) { self->Fail(e); });
 }
 
-// While a game runs a text box is disabled, and its text is drawn again over its own
-// painting, so that it stays readable.
-LRESULT CALLBACK Win32DialogView::TextBoxProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, &Win32DialogView::TextBoxProc, kTextBoxSubclassId);
-    const LRESULT result = DefSubclassProc(edit, msg, wp, lp);
-    if (msg != WM_PAINT || IsWindowEnabled(edit)) return result;
+// While a game runs its controls are disabled, and those Windows paints in its grey are drawn
+// again over its painting, so that they stay readable.
+LRESULT CALLBACK Win32DialogView::InertPaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &Win32DialogView::InertPaintProc, kInertPaintSubclassId);
+    const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+    if (msg != WM_PAINT || IsWindowEnabled(hwnd)) return result;
     auto* self = reinterpret_cast<Win32DialogView*>(ref);
     return CatchAtBoundary(
         result,
         [&] {
-            self->painter_->DrawInertEditText(edit);
+            self->painter_->DrawInert(hwnd);
             return result;
         },
         [self](std::exception_ptr e) { self->Fail(e); });
@@ -165,38 +160,30 @@ void Win32DialogView::Fail(std::exception_ptr error) {
 }
 
 LRESULT Win32DialogView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (const std::optional<LRESULT> painted = painter_->Answer(hwnd_, msg, wp, lp)) return *painted;
     switch (msg) {
         case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
         case WM_ACTIVATE: OnActivate(wp); return 0;
-        case WM_ERASEBKGND: painter_->EraseBackground(reinterpret_cast<HDC>(wp), hwnd_); return TRUE;
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORSTATIC:
-            if (const HBRUSH brush =
-                    painter_->ControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), hwnd_))
-                return reinterpret_cast<LRESULT>(brush);
-            break;
-        case WM_DRAWITEM: painter_->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
-        case WM_NOTIFY:
-            if (reinterpret_cast<const NMHDR*>(lp)->code == NM_CUSTOMDRAW)
-                return painter_->CustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lp));
-            break;
         case WM_UPDATEUISTATE: return UpdateUiState(hwnd_, wp, lp);
         case WM_SETTINGCHANGE:
         case WM_SYSCOLORCHANGE: OnSystemChange(msg); break;
-        case WM_CLOSE:
-            if (!events_.canClose || events_.canClose()) Unload();
-            return 0;
-        // The window is gone: the program's loop ends, and no message reaches it any more.
-        // A close sent by another program is handled inside the loop's GetMessageW, which
-        // then waits on for a posted message: an empty one wakes it. (Not WM_QUIT: a direct
-        // launch destroys the window first, and WM_QUIT would end its boxes unseen.)
-        case WM_DESTROY:
-            hwnd_ = nullptr;
-            PostMessageW(nullptr, WM_NULL, 0, 0);
-            return 0;
+        case WM_CLOSE: OnClose(); return 0;
+        case WM_DESTROY: OnDestroy(); return 0;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void Win32DialogView::OnClose() {
+    if (!events_.canClose || events_.canClose()) Unload();
+}
+
+// The window is gone: the program's loop ends, and no message reaches it any more. A close sent
+// by another program is handled inside the loop's GetMessageW, which then waits on for a posted
+// message: an empty one wakes it. (Not WM_QUIT: a direct launch destroys the window first, and
+// WM_QUIT would end its boxes unseen.)
+void Win32DialogView::OnDestroy() {
+    hwnd_ = nullptr;
+    PostMessageW(nullptr, WM_NULL, 0, 0);
 }
 
 void Win32DialogView::OnCommand(int id, int code) {

@@ -49,7 +49,7 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK TextBoxProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK InertPaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     void RegisterWindowClass() const;
@@ -61,6 +61,8 @@ private:
     void OnEnter();
     void OnActivate(WPARAM wp);
     void OnSystemChange(UINT msg);
+    void OnClose();
+    void OnDestroy();
 
     HINSTANCE instance_;
     DialogEvents events_;

@@ -16,4 +16,10 @@ std::string Narrow(std::wstring_view utf16) {
     return Utf16ToWtf8(units);
 }
 
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 }  // namespace zarn::win32
