@@ -29,6 +29,8 @@ public:
     // rights; the game runs at once and is watched alone. The mark does not reach an
     // elevated game: Windows gives it an environment of its own.
     virtual StartResult StartThroughShell(const LaunchCommand& command) = 0;
+    // Whether the game of a run that still goes on started this program (StartedInsideGameRun).
+    virtual bool StartedByGameRun() const = 0;
 };
 
 }  // namespace zarn

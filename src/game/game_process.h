@@ -1,9 +1,12 @@
 #pragma once
-// A started game, watched until it and every program it started have ended.
+// A started game, watched until it and every program it started have ended. It answers what
+// still runs and waits; the game run decides what to wait for. Ending it releases its handles.
 
 namespace zarn {
 
-// A started game, watched until it ends. Ending the object releases its handles.
+// What of the game is looked at or waited for: its own process, or the others of its tree.
+enum class GamePart { OwnProcess, Others };
+
 class GameProcess {
 public:
     virtual ~GameProcess() = default;
@@ -13,13 +16,13 @@ public:
     virtual void Resume() = 0;
     // Ends a suspended game that must not run.
     virtual void Discard() = 0;
-    // True once the game and every process it started have ended, whatever their
-    // exit codes (259 included). Raises a RuntimeError when the game can no longer
-    // be watched.
-    virtual bool HasEnded() = 0;
-    // Blocks until the game and every process it started have ended, or a window
-    // message arrives for this thread.
-    virtual void WaitForEndOrMessage() = 0;
+    // Whether that part still runs, whatever the exit codes (259 included); a game watched
+    // alone has no others. Raises a RuntimeError when the game can no longer be watched.
+    virtual bool IsRunning(GamePart part) = 0;
+    // Starts watching the others, as a wait for them needs: once, when the own process has ended.
+    virtual void WatchOthers() = 0;
+    // Blocks until that part has ended, or a window message arrives for this thread.
+    virtual void WaitForEndOrMessage(GamePart part) = 0;
 };
 
 }  // namespace zarn

@@ -22,23 +22,32 @@ RuntimeError StartFailure(const LaunchCommand& command, const StartResult& resul
     return error::InvalidCall(text.replace(insert, 2, program));
 }
 
+// What is left to wait for after a look: the game's own process while it runs, then the others
+// of its tree, watched only from when it has ended with some left (most games leave none).
+std::optional<GamePart> StillToEnd(GameProcess& game, GamePart waitedFor) {
+    if (waitedFor == GamePart::OwnProcess && game.IsRunning(GamePart::OwnProcess)) return GamePart::OwnProcess;
+    if (!game.IsRunning(GamePart::Others)) return std::nullopt;
+    if (waitedFor == GamePart::OwnProcess) game.WatchOthers();
+    return GamePart::Others;
+}
+
 // Each pass looks at the game, then handles waiting messages; between passes the
-// thread sleeps until the run ends or a message arrives.
+// thread sleeps until what it waits for ends or a message arrives.
 //
 // Re-entrancy: this is the one place where the program waits, and the messages
 // handled here run the dialog's handlers nested inside the run (the Run and
 // Browse clicks, a close by the frame, Tab and Enter through the dialog's
-// keyboard handling). The setup dialog keeps them harmless: while a run is busy
-// its buttons are disabled and its handlers return at once, and a close is held
-// until the run, restore included, is over. The pump drops WM_QUIT: the program
-// ends when its window is gone, not on a quit message. A direct launch closes
-// the dialog before the run; a run from the dialog closes it after the run.
+// keyboard handling). The setup dialog keeps them harmless: while it is busy with a
+// run its handlers return at once, and a close is held until the run, restore
+// included, is over. The pump drops WM_QUIT: the program ends when its window is
+// gone, not on a quit message. A direct launch closes the dialog before the run; a
+// run from the dialog closes it after the run.
 void WaitForEnd(GameProcess& game, MessagePump& pump) {
-    for (;;) {
-        const bool ended = game.HasEnded();
+    for (std::optional<GamePart> left = GamePart::OwnProcess;;) {
+        left = StillToEnd(game, *left);
         pump.DispatchPending();
-        if (ended) return;
-        game.WaitForEndOrMessage();
+        if (!left) return;
+        game.WaitForEndOrMessage(*left);
     }
 }
 

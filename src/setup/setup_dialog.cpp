@@ -18,7 +18,7 @@ const auto& SelectedRow(const Rows& rows, int index) {
 }  // namespace
 
 void SetupDialog::Load() {
-    if (startedByGameRun_)
+    if (services_.game.launcher.StartedByGameRun())
         throw error::InvalidCall(
             "ZarnRes was started by the game it is waiting for, so it does not start the game again.");
     SettingsStore& settings = services_.game.settings;
@@ -42,7 +42,7 @@ void SetupDialog::Load() {
 }
 
 void SetupDialog::OnRunClicked() {
-    if (running_) return;  // one game run at a time
+    if (busy_) return;  // one game run at a time
     SettingsStore& settings = services_.game.settings;
     const ResolutionRow& resolution = SelectedRow(kResolutionRows, view_.ResolutionRow());
     const int bits = SelectedRow(kColourRows, view_.ColourRow()).bitsPerPixel;
@@ -59,7 +59,7 @@ void SetupDialog::OnRunClicked() {
 }
 
 void SetupDialog::OnBrowseClicked() {
-    if (running_) return;
+    if (busy_) return;
     try {
         if (!services_.fileOpenBox.ShowOpen()) return;
         view_.SetPathText(services_.fileOpenBox.FileName());
@@ -77,18 +77,12 @@ std::string_view SetupDialog::DirectLaunchPath(std::string_view storedPath) cons
 }
 
 void SetupDialog::RunGameWhileBusy(std::string_view gamePath) {
-    // The buttons stay inert and closing is held until the run, restore included,
-    // is over (see the wait in game_run.cpp).
+    // While busy, the view shows it, the handlers return at once and closing is held,
+    // until the run, restore included, is over (see the wait in game_run.cpp).
     struct Busy {
         SetupDialog& dialog;
-        explicit Busy(SetupDialog& d) : dialog(d) {
-            dialog.running_ = true;
-            dialog.view_.SetBusy(true);
-        }
-        ~Busy() {
-            dialog.running_ = false;
-            dialog.view_.SetBusy(false);
-        }
+        explicit Busy(SetupDialog& d) : dialog(d) { dialog.view_.SetBusy(dialog.busy_ = true); }
+        ~Busy() { dialog.view_.SetBusy(dialog.busy_ = false); }
     } busy(*this);
     gameRanWithoutSwitch_ = !RunGameThenSwitchMode(gamePath, arguments_, services_.game);
 }

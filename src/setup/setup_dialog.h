@@ -23,14 +23,13 @@ struct SetupServices {
 
 class SetupDialog {
 public:
-    // startedByGameRun: this program runs inside a game run that still goes on
-    // (StartedInsideGameRun), so the game it waits for has started it.
-    SetupDialog(DialogView& view, SetupServices services, std::string arguments, bool startedByGameRun = false)
-        : view_(view), services_(services), arguments_(std::move(arguments)), startedByGameRun_(startedByGameRun) {}
+    SetupDialog(DialogView& view, SetupServices services, std::string arguments)
+        : view_(view), services_(services), arguments_(std::move(arguments)) {}
 
     // Shows the dialog filled from the stored settings, then either leaves it to
-    // the user or closes it and launches the game at once. Started by a game run,
-    // it raises error 5 instead and starts nothing: no endless chain of ZarnRes.
+    // the user or closes it and launches the game at once. Started by the game of a
+    // run (GameLauncher::StartedByGameRun), it raises error 5 instead and starts
+    // nothing: no endless chain of ZarnRes.
     void Load();
     // Stores the five settings, runs the game from the path box, then closes the dialog.
     void OnRunClicked();
@@ -38,7 +37,7 @@ public:
     // cancel or a failure the path box keeps its text.
     void OnBrowseClicked();
     // Whether the window may close now; a close asked for during a game run is held.
-    bool CanClose() const { return !running_; }
+    bool CanClose() const { return !busy_; }
     // The program's exit code after its handlers ran without an error: 2 when a
     // game ran but the desktop was not switched, else 0.
     int ExitCode() const { return gameRanWithoutSwitch_ ? 2 : 0; }
@@ -50,8 +49,7 @@ private:
     DialogView& view_;
     SetupServices services_;
     std::string arguments_;
-    bool startedByGameRun_;
-    bool running_ = false;
+    bool busy_ = false;  // with a game run, restore included
     bool gameRanWithoutSwitch_ = false;
 };
 

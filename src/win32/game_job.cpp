@@ -58,36 +58,29 @@ std::unique_ptr<GameJob> GameJob::Named(const std::wstring& name) {
     return std::make_unique<GameJob>(std::move(job), std::move(port), std::move(ended));
 }
 
-bool GameJob::HoldsThisProgram(const std::wstring& name) {
-    const UniqueHandle job(OpenJobObjectW(JOB_OBJECT_QUERY, FALSE, name.c_str()));
-    BOOL inside = FALSE;
-    // No such job: its run is over, or it never was one.
-    return job && IsProcessInJob(GetCurrentProcess(), job.get(), &inside) && inside;
-}
-
 GameJob::~GameJob() {
     if (!watcher_) return;
-    // The watcher ends on the stop key; should that not reach it, closing the port
-    // ends its wait too (ERROR_ABANDONED_WAIT_0).
-    if (!PostQueuedCompletionStatus(port_.get(), 0, kStopKey, nullptr)) port_.reset();
+    // The stop key wakes the watcher at once; should it not reach it, the watcher sees
+    // stopping_ at its next look (kCheckEveryMs). The port stays open until it has ended.
+    stopping_ = true;
+    PostQueuedCompletionStatus(port_.get(), 0, kStopKey, nullptr);
     WaitForSingleObject(watcher_.get(), INFINITE);
 }
 
 bool GameJob::Hold(HANDLE process) { return AssignProcessToJobObject(job_.get(), process); }
 
-// Asked once the game's own process has ended: most often nothing it started is left,
-// and no watcher is needed.
-bool GameJob::HasEnded() {
-    if (!watcher_) {
-        bool empty = false;
-        if (const DWORD error = AskWhetherEmpty(job_.get(), empty)) throw SystemError(error, "Watching the game");
-        if (empty) return true;
-        watcher_.reset(CreateThread(nullptr, 0, &GameJob::Watch, this, 0, nullptr));
-        if (!watcher_) throw SystemError(GetLastError(), "Watching the game");
-    }
-    if (WaitForSingleObject(ended_.get(), 0) != WAIT_OBJECT_0) return false;
-    if (const DWORD error = error_.load()) throw SystemError(error, "Watching the game");
-    return true;
+bool GameJob::HasEnded() const {
+    bool empty = false;
+    DWORD error = error_.load();  // why the watcher stopped, when it failed
+    if (!error) error = AskWhetherEmpty(job_.get(), empty);
+    if (error) throw SystemError(error, "Watching the game");
+    return empty;
+}
+
+void GameJob::WatchForEnd() {
+    if (watcher_) return;
+    watcher_.reset(CreateThread(nullptr, 0, &GameJob::Watch, this, 0, nullptr));
+    if (!watcher_) throw SystemError(GetLastError(), "Watching the game");
 }
 
 DWORD WINAPI GameJob::Watch(void* self) { return static_cast<GameJob*>(self)->WatchUntilEmpty(); }
@@ -99,8 +92,9 @@ DWORD GameJob::WatchUntilEmpty() {
         DWORD message = 0;
         ULONG_PTR key = 0;
         LPOVERLAPPED overlapped = nullptr;
-        if (GetQueuedCompletionStatus(port_.get(), &message, &key, &overlapped, kCheckEveryMs)) {
-            if (key == kStopKey) return 0;
+        const BOOL got = GetQueuedCompletionStatus(port_.get(), &message, &key, &overlapped, kCheckEveryMs);
+        if (stopping_ || (got && key == kStopKey)) return 0;
+        if (got) {
             // A job the game makes inside ours reports its own end here too: the count decides.
             if (message != JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) continue;
         } else if (GetLastError() != WAIT_TIMEOUT) {

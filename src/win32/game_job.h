@@ -19,11 +19,10 @@ public:
     // A new job of ours under name (an unnamed one when the name is taken), or
     // nullptr where no job can be made: then the game is watched alone.
     static std::unique_ptr<GameJob> Named(const std::wstring& name);
-    // Whether this program runs in the job of that name.
-    static bool HoldsThisProgram(const std::wstring& name);
 
     GameJob(UniqueHandle job, UniqueHandle port, UniqueHandle ended)
         : job_(std::move(job)), port_(std::move(port)), ended_(std::move(ended)) {}
+    // Stops the watcher and waits for it to end before any handle is closed.
     ~GameJob();
     GameJob(const GameJob&) = delete;
     GameJob& operator=(const GameJob&) = delete;
@@ -31,12 +30,13 @@ public:
     // Puts the process into the job; false where it cannot join one (Windows 7,
     // when ZarnRes itself runs in a job).
     bool Hold(HANDLE process);
-    // True once no process is left in the job. Asked first after the game's own process
-    // has ended; while any other is left, a watcher thread waits for the job's end.
-    // Raises a RuntimeError when the job could not be watched.
-    bool HasEnded();
-    // Signalled once no process is left in the job, or watching it failed; once
-    // HasEnded() has answered false.
+    // True once no process is left in the job, by the job's own count. Raises a RuntimeError
+    // when the job could not be asked, or the watcher failed.
+    bool HasEnded() const;
+    // Starts the thread that waits for the job's last process to end, then sets EndSignal();
+    // asked for only when the game's own process has ended with others left (a rare run).
+    void WatchForEnd();
+    // Set by the watcher once no process is left in the job, or watching it failed.
     HANDLE EndSignal() const { return ended_.get(); }
 
 private:
@@ -48,6 +48,7 @@ private:
     UniqueHandle ended_;
     UniqueHandle watcher_;
     std::atomic<DWORD> error_{ERROR_SUCCESS};
+    std::atomic<bool> stopping_{false};
 };
 
 }  // namespace zarn::win32

@@ -75,9 +75,10 @@ unsigned long long StartTimeOfThisProgram() {
 
 StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
     // The game inherits our environment, and with it the mark that names this run's job.
-    const std::string mark = GameRunMark(GetCurrentProcessId(), StartTimeOfThisProgram());
-    if (!SetEnvironmentVariableW(Widen(kGameRunMark).c_str(), Widen(mark).c_str())) return Failure(GetLastError());
-    auto job = GameJob::Named(Widen(*GameRunJobName(mark)));
+    const GameRunMark mark = MarkOfRun(GetCurrentProcessId(), StartTimeOfThisProgram());
+    if (!SetEnvironmentVariableW(Widen(kGameRunMark).c_str(), Widen(mark.value).c_str()))
+        return Failure(GetLastError());
+    auto job = GameJob::Named(Widen(mark.jobName));
     const WideCommand wide = Widened(command);
     std::vector<wchar_t> line(wide.commandLine.begin(), wide.commandLine.end());
     line.push_back(L'\0');  // CreateProcessW may write into the command line
@@ -111,6 +112,19 @@ StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
     if (!ZARN_SYSTEM_FUNCTION(Shell32, ShellExecuteExW)(&info)) return Failure(GetLastError());
     if (!info.hProcess) return {nullptr, StartError::Other, "Windows started the game without a process to wait for."};
     return {.process = std::make_unique<Win32GameProcess>(UniqueHandle(info.hProcess), UniqueHandle(), nullptr)};
+}
+
+bool Win32GameLauncher::StartedByGameRun() const {
+    const std::wstring name = Widen(kGameRunMark);
+    std::wstring mark(GetEnvironmentVariableW(name.c_str(), nullptr, 0), L'\0');
+    if (mark.empty()) return false;
+    mark.resize(GetEnvironmentVariableW(name.c_str(), mark.data(), static_cast<DWORD>(mark.size())));
+    return StartedInsideGameRun(Narrow(mark), [](const std::string& jobName) {
+        // No such job: its run is over, or it never was one.
+        const UniqueHandle job(OpenJobObjectW(JOB_OBJECT_QUERY, FALSE, Widen(jobName).c_str()));
+        BOOL inside = FALSE;
+        return job && IsProcessInJob(GetCurrentProcess(), job.get(), &inside) && inside;
+    });
 }
 
 }  // namespace zarn::win32

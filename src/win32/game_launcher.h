@@ -20,6 +20,7 @@ public:
     explicit Win32GameLauncher(std::function<HWND()> owner) : owner_(std::move(owner)) {}
     StartResult StartSuspended(const LaunchCommand& command) override;
     StartResult StartThroughShell(const LaunchCommand& command) override;
+    bool StartedByGameRun() const override;
 
 private:
     std::function<HWND()> owner_;

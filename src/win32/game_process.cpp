@@ -39,27 +39,24 @@ void Win32GameProcess::Discard() {
     thread_.reset();
 }
 
-bool Win32GameProcess::ProcessHasEnded() {
+bool Win32GameProcess::IsRunning(GamePart part) {
+    if (part == GamePart::Others) return job_ && !job_->HasEnded();
     DWORD code = 0;
     if (!GetExitCodeProcess(process_.get(), &code)) throw SystemError(GetLastError(), "Watching the game");
-    if (code != STILL_ACTIVE) return true;
+    if (code != STILL_ACTIVE) return false;
     // A game whose own exit code is 259 has still ended once its handle is signalled.
     const DWORD state = WaitForSingleObject(process_.get(), 0);
     if (state == WAIT_FAILED) throw SystemError(GetLastError(), "Watching the game");
-    return state == WAIT_OBJECT_0;
+    return state != WAIT_OBJECT_0;
 }
 
-// While the game's own process runs, so does its job; after, what it started may still.
-bool Win32GameProcess::HasEnded() { return ProcessHasEnded() && (!job_ || job_->HasEnded()); }
+void Win32GameProcess::WatchOthers() {
+    if (job_) job_->WatchForEnd();
+}
 
-void Win32GameProcess::WaitForEndOrMessage() {
-    // The game's process signals its end; after it, the job's watcher signals the job's
-    // (started here should the process have ended since the last look).
-    HANDLE end = process_.get();
-    if (job_ && ProcessHasEnded()) {
-        if (job_->HasEnded()) return;
-        end = job_->EndSignal();
-    }
+void Win32GameProcess::WaitForEndOrMessage(GamePart part) {
+    // The game's process signals its own end, the job's watcher that of the others.
+    HANDLE end = part == GamePart::Others && job_ ? job_->EndSignal() : process_.get();
     // MWMO_INPUTAVAILABLE: messages already seen by an earlier PeekMessage also wake the wait.
     if (MsgWaitForMultipleObjectsEx(1, &end, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_FAILED)
         throw SystemError(GetLastError(), "Waiting for the game");

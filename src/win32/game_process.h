@@ -23,12 +23,11 @@ public:
     bool IsThisProgram() override;
     void Resume() override;
     void Discard() override;
-    bool HasEnded() override;
-    void WaitForEndOrMessage() override;
+    bool IsRunning(GamePart part) override;
+    void WatchOthers() override;
+    void WaitForEndOrMessage(GamePart part) override;
 
 private:
-    bool ProcessHasEnded();
-
     UniqueHandle process_;
     UniqueHandle thread_;
     std::unique_ptr<GameJob> job_;

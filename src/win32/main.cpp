@@ -6,13 +6,11 @@
 
 #include "base/arguments.h"
 #include "base/boundary.h"
-#include "game/game_run_mark.h"
 #include "setup/setup_dialog.h"
 #include "win32/dialog_view.h"
 #include "win32/display_modes.h"
 #include "win32/file_open_box.h"
 #include "win32/file_probe.h"
-#include "win32/game_job.h"
 #include "win32/game_launcher.h"
 #include "win32/message_boxes.h"
 #include "win32/message_pump.h"
@@ -24,15 +22,6 @@ namespace zarn::win32 {
 namespace {
 
 std::string OwnArguments() { return std::string(ArgumentString(Narrow(GetCommandLineW()))); }
-
-// Whether the game of a run that still waits started this program (in its job).
-bool StartedByGameRun() {
-    const std::wstring name = Widen(kGameRunMark);
-    std::wstring mark(GetEnvironmentVariableW(name.c_str(), nullptr, 0), L'\0');
-    if (mark.empty()) return false;
-    mark.resize(GetEnvironmentVariableW(name.c_str(), mark.data(), static_cast<DWORD>(mark.size())));
-    return StartedInsideGameRun(Narrow(mark), [](const std::string& job) { return GameJob::HoldsThisProgram(Widen(job)); });
-}
 
 // The program: the platform's services, the setup dialog over them, and the one
 // place where an untrapped error ends in the error box and ends the program.
@@ -70,7 +59,7 @@ private:
     Win32FileOpenBox fileOpenBox_{[this] { return Dialog(); }};
     SetupDialog setup_{window_,
                        SetupServices{GameServices{files_, launcher_, pump_, settings_, display_, boxes_}, fileOpenBox_},
-                       OwnArguments(), StartedByGameRun()};
+                       OwnArguments()};
     ErrorBox errorBox_{boxes_};
 };
 

@@ -139,20 +139,21 @@ struct Files : FileProbe {
 
 class Process : public GameProcess, Logged {
 public:
-    Process(Log& log, int passesUntilEnd, bool isThisProgram)
-        : Logged(log), passesLeft_(passesUntilEnd), isThisProgram_(isThisProgram) {}
+    Process(Log& log, int passesUntilEnd, int passesUntilOthersEnd, bool isThisProgram)
+        : Logged(log), passesLeft_{passesUntilEnd, passesUntilOthersEnd}, isThisProgram_(isThisProgram) {}
     ~Process() override { log_->push_back("close"); }
     bool IsThisProgram() override { return isThisProgram_; }
     void Resume() override { log_->push_back("resume"); }
     void Discard() override { log_->push_back("discard"); }
-    bool HasEnded() override {
-        log_->push_back("poll");
-        return passesLeft_-- <= 0;
+    bool IsRunning(GamePart part) override {
+        log_->push_back(part == GamePart::OwnProcess ? "poll" : "poll others");
+        return passesLeft_[part == GamePart::Others]-- > 0;
     }
-    void WaitForEndOrMessage() override { log_->push_back("wait"); }
+    void WatchOthers() override { log_->push_back("watch"); }
+    void WaitForEndOrMessage(GamePart p) override { log_->push_back(p == GamePart::Others ? "wait others" : "wait"); }
 
 private:
-    int passesLeft_;
+    int passesLeft_[2];  // looks until the own process ends, and the others
     bool isThisProgram_;
 };
 
@@ -161,7 +162,8 @@ public:
     using Logged::Logged;
     std::vector<std::string> started;  // command lines of the games let run
     std::vector<LaunchCommand> commands;
-    int passesUntilEnd = 0;
+    int passesUntilEnd = 0, passesUntilOthersEnd = 0;
+    bool startedByGameRun = false;
     StartError failWith = StartError::None;        // how the direct start fails
     StartError shellFailsWith = StartError::None;  // and a start through the shell
     std::string failWithText;                      // the platform's text for it, when not the default
@@ -175,6 +177,7 @@ public:
         log_->push_back("shell " + command.program + " |" + command.parameters);
         return Answer(command, shellFailsWith);
     }
+    bool StartedByGameRun() const override { return startedByGameRun; }
 
 private:
     StartResult Answer(const LaunchCommand& command, StartError error) {
@@ -182,7 +185,7 @@ private:
             return {nullptr, error, failWithText.empty() ? "The system's reason." : failWithText};
         started.push_back(command.commandLine);
         commands.push_back(command);
-        return {.process = std::make_unique<Process>(*log_, passesUntilEnd, isThisProgram)};
+        return {.process = std::make_unique<Process>(*log_, passesUntilEnd, passesUntilOthersEnd, isThisProgram)};
     }
 };
 
@@ -252,8 +255,8 @@ struct GameWorld {
 struct SetupWorld : GameWorld {
     View view{log};
     OpenBox openBox;
-    SetupDialog Dialog(std::string arguments = "", bool startedByGameRun = false) {
-        return SetupDialog(view, SetupServices{services, openBox}, std::move(arguments), startedByGameRun);
+    SetupDialog Dialog(std::string arguments = "") {
+        return SetupDialog(view, SetupServices{services, openBox}, std::move(arguments));
     }
 };
 

@@ -38,6 +38,24 @@ TEST_F(GameRun, WaitsForTheGameThenReadsTheSettingsAndSwitches) {
                                         "box The display settings change was successful"}));
 }
 
+// The run waits on the game's own process while it runs, then on what it started, watched
+// from when the own process has ended with some of it left, and only then.
+TEST_F(GameRun, WaitsOnTheGameThenOnWhatItStartedWatchedOnlyWhenSomeIsLeft) {
+    const std::tuple<int, int, fake::Log> cases[] = {{0, 0, {}},
+                                                     {2, 0, {"wait", "wait"}},
+                                                     {0, 1, {"watch", "wait others"}},
+                                                     {1, 2, {"wait", "watch", "wait others", "wait others"}}};
+    for (const auto& [own, others, waits] : cases) {
+        log.clear();
+        std::tie(launcher.passesUntilEnd, launcher.passesUntilOthersEnd) = std::tie(own, others);
+        EXPECT_TRUE(RunGameThenSwitchMode(kGame, "", services));
+        fake::Log seen = log;  // the waits and the watch
+        std::erase_if(seen, [](const std::string& l) { return l.rfind("wa", 0) != 0; });
+        EXPECT_EQ(seen, waits) << own << " " << others;
+        EXPECT_EQ(*(std::find(log.begin(), log.end(), "close") - 1), "dispatch");  // after the last look too
+    }
+}
+
 TEST_F(GameRun, UsesWhatWasStoredWhileTheGameRan) {
     launcher.passesUntilEnd = 1;
     pump.onDispatch = [&] {

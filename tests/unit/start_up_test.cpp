@@ -15,8 +15,8 @@ struct StartUp : ::testing::Test, fake::SetupWorld {
     StartUp() { display.modes = {{1024, 768, 16, 60}}; }
 
     // Runs the start-up; the error that ended it, if any (a direct launch without stored settings).
-    RuntimeError Load(std::string arguments, bool startedByGameRun = false) {
-        SetupDialog setup = Dialog(std::move(arguments), startedByGameRun);
+    RuntimeError Load(std::string arguments) {
+        SetupDialog setup = Dialog(std::move(arguments));
         return fake::ErrorOf([&] { setup.Load(); });
     }
     std::vector<std::string> Started() const { return launcher.started; }
@@ -110,7 +110,8 @@ TEST_F(StartUp, EverySettingEndsAtItsFirstNul) {
 // and over: a ZarnRes started by a game run refuses before anything else.
 TEST_F(StartUp, AZarnResStartedByAGameRunStartsNothing) {
     settings.values = {{"ShowRes", "11"}, {"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
-    const RuntimeError e = Load("-again", true);
+    launcher.startedByGameRun = true;
+    const RuntimeError e = Load("-again");
     EXPECT_EQ(e.number(), 5);
     EXPECT_EQ(e.description(),
               "ZarnRes was started by the game it is waiting for, so it does not start the game again.");
