@@ -14,6 +14,8 @@ public:
     virtual ~FileProbe() = default;
     // One look-up of one path.
     virtual Named Look(const std::string& path) = 0;
+    // The path made full against the current folder, "." and ".." resolved; "" when it cannot be.
+    virtual std::string FullPath(const std::string& path) = 0;
 };
 
 }  // namespace zarn

@@ -98,7 +98,7 @@ bool ResolveWithBlanks(std::string_view text, LaunchCommand& command, FileProbe&
         if (named == Named::Folder) throw NotAProgram(program);
         if (named == Named::Nothing) continue;
         command.program = program + (named == Named::FileWithExe ? ".exe" : "");
-        command.programResolved = true;
+        command.applicationName = command.program;
         command.parameters = std::string(text.substr(candidate->end));
         command.commandLine = "\"" + program + "\"" + command.parameters;
         return true;
@@ -129,7 +129,16 @@ LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view argumen
     } else if (!ResolveWithBlanks(text, command, files)) {
         throw error::FileNotFound();
     }
-    command.directory = FolderOf(command.program);
+    // A path that cannot be made full goes as it is: the platform then says what is wrong with it.
+    const auto fullOrAsIs = [&](const std::string& path) {
+        const std::string full = path.empty() ? path : files.FullPath(path);
+        return full.empty() ? path : full;
+    };
+    command.directory = fullOrAsIs(FolderOf(command.program));
+    if (Utf16Length(command.program) >= kMaxPathUnits) {
+        command.program = fullOrAsIs(command.program);
+        if (!command.applicationName.empty()) command.applicationName = command.program;
+    }
     command.commandLine.append(" ").append(arguments);
     command.parameters.append(" ").append(arguments);
     return command;

@@ -12,15 +12,18 @@ namespace zarn {
 
 // Exactly what is started for a game run (see BuildLaunchCommand).
 struct LaunchCommand {
-    std::string commandLine;       // what the game gets as its command line
-    std::string program;           // the program: the resolved file, or the first token as typed
-    bool programResolved = false;  // true: program is handed to the platform as the file to run
-    std::string parameters;        // the command line after the program's token
-    std::string directory;         // the program's folder, "" for a bare name
+    std::string commandLine;      // what the game gets as its command line
+    std::string program;          // the resolved file, or the first token as typed; full when long
+    std::string applicationName;  // the file the platform runs: the resolved program, else ""
+    std::string parameters;       // the command line after the program's token
+    std::string directory;        // the program's folder made full, "" for a bare name
 };
 
 // The platform takes command lines of at most this many UTF-16 units, its end included.
 inline constexpr std::size_t kMaxCommandLineUnits = 32767;
+// The platform takes a path of fewer units than this as it is typed; a longer program path
+// is made full ("." and ".." resolved), as the file probe's look-up that found it did.
+inline constexpr std::size_t kMaxPathUnits = 260;
 // No file system of Windows keeps a name (the text between two separators) longer
 // than this many UTF-16 units: a part of a path whose name is longer names nothing.
 inline constexpr std::size_t kMaxNameUnits = 255;

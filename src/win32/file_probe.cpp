@@ -46,6 +46,8 @@ std::wstring FullPath(const std::wstring& path) {
 
 Named Win32FileProbe::Look(const std::string& path) { return Look(Widen(path)); }
 
+std::string Win32FileProbe::FullPath(const std::string& path) { return Narrow(win32::FullPath(Widen(path))); }
+
 Named Win32FileProbe::Look(std::wstring path) {
     if (path.empty()) return Named::Nothing;
     const DWORD attributes = GetFileAttributesW(Reachable(path).c_str());

@@ -10,6 +10,7 @@ namespace zarn::win32 {
 class Win32FileProbe final : public FileProbe {
 public:
     Named Look(const std::string& path) override;
+    std::string FullPath(const std::string& path) override;
     // The same look-up for a path already in Windows' own text.
     static Named Look(std::wstring path);
 };

@@ -49,7 +49,7 @@ UniqueHandle MakeJob(const std::wstring& name, HANDLE port) {
 
 }  // namespace
 
-std::unique_ptr<GameJob> GameJob::Named(const std::wstring& name) {
+std::unique_ptr<GameJob> GameJob::Make(const std::wstring& name) {
     UniqueHandle port(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
     if (!port) return nullptr;
     UniqueHandle job = MakeJob(name, port.get());

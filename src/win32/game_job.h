@@ -18,7 +18,7 @@ class GameJob {
 public:
     // A new job of ours under name (an unnamed one when the name is taken), or
     // nullptr where no job can be made: then the game is watched alone.
-    static std::unique_ptr<GameJob> Named(const std::wstring& name);
+    static std::unique_ptr<GameJob> Make(const std::wstring& name);
 
     GameJob(UniqueHandle job, UniqueHandle port, UniqueHandle ended)
         : job_(std::move(job)), port_(std::move(port)), ended_(std::move(ended)) {}

@@ -22,24 +22,14 @@ namespace zarn::win32 {
 
 namespace {
 
-// The launch command in Windows' own text, converted once; the folder made full.
+// The launch command in Windows' own text, converted once.
 struct WideCommand {
-    std::wstring commandLine, program, parameters, folder;
+    std::wstring commandLine, program, applicationName, parameters, folder;
 };
 
-// A path made full, or as it is where that fails: then CreateProcessW reports what
-// is wrong with it. "" stays "" (a bare program name keeps our folder).
-std::wstring FullOrAsIs(const std::wstring& path) {
-    std::wstring full = FullPath(path);
-    return full.empty() ? path : full;
-}
-
-// The program goes to the platform as typed, unless it is too long for that: a
-// path whose "." and ".." make it long is made full, as the look-up that found it did.
 WideCommand Widened(const LaunchCommand& command) {
-    const std::wstring program = Widen(command.program);
-    return {Widen(command.commandLine), program.size() < MAX_PATH ? program : FullOrAsIs(program),
-            Widen(command.parameters), FullOrAsIs(Widen(command.directory))};
+    return {Widen(command.commandLine), Widen(command.program), Widen(command.applicationName),
+            Widen(command.parameters), Widen(command.directory)};
 }
 
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
@@ -78,7 +68,7 @@ StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
     const GameRunMark mark = MarkOfRun(GetCurrentProcessId(), StartTimeOfThisProgram());
     if (!SetEnvironmentVariableW(Widen(kGameRunMark).c_str(), Widen(mark.value).c_str()))
         return Failure(GetLastError());
-    auto job = GameJob::Named(Widen(mark.jobName));
+    auto job = GameJob::Make(Widen(mark.jobName));
     const WideCommand wide = Widened(command);
     std::vector<wchar_t> line(wide.commandLine.begin(), wide.commandLine.end());
     line.push_back(L'\0');  // CreateProcessW may write into the command line
@@ -88,8 +78,8 @@ StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(command.programResolved ? wide.program.c_str() : nullptr, line.data(), nullptr, nullptr, FALSE,
-                        CREATE_SUSPENDED, nullptr, OrNull(wide.folder), &si, &pi))
+    if (!CreateProcessW(OrNull(wide.applicationName), line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        OrNull(wide.folder), &si, &pi))
         return Failure(ReportedError(GetLastError(), wide.program));
     UniqueHandle process(pi.hProcess);
     UniqueHandle thread(pi.hThread);

@@ -116,7 +116,7 @@ public:
     ChangeResult ApplyEnumerated() override {
         applied.push_back(modes.at(last.value()));
         log_->push_back("apply " + std::to_string(applied.back().width) + "x" + std::to_string(applied.back().height) +
-                        "x" + std::to_string(applied.back().bitsPerPel));
+                        "x" + std::to_string(applied.back().depth));
         return answer;
     }
 };
@@ -124,6 +124,7 @@ public:
 // A file system of listed files and folders that records every path looked up.
 struct Files : FileProbe {
     std::set<std::string> existing, folders;
+    std::map<std::string, std::string> full;  // a path's full form, where it is not the path itself
     std::vector<std::string> asked;
     // What the path names, without counting as a look-up.
     Named What(const std::string& path) const {
@@ -131,6 +132,7 @@ struct Files : FileProbe {
         if (folders.count(path)) return Named::Folder;
         return existing.count(path + ".exe") ? Named::FileWithExe : Named::Nothing;
     }
+    std::string FullPath(const std::string& path) override { return full.count(path) ? full.at(path) : path; }
     Named Look(const std::string& path) override {
         asked.push_back(path);
         return What(path);
@@ -194,7 +196,7 @@ class View : public DialogView, Logged {
 public:
     using Logged::Logged;
     bool shown = false, loaded = true, busy = false, skipDialog = false;
-    int resolutionRow = -1, colourRow = -1;
+    int resolutionRow = -1, depthRow = -1;
     std::string pathText;
 
     void Show() override {
@@ -208,8 +210,8 @@ public:
     bool Loaded() const override { return loaded; }
     void SetResolutionRow(int row) override { resolutionRow = row; }
     int ResolutionRow() const override { return resolutionRow; }
-    void SetColourRow(int row) override { colourRow = row; }
-    int ColourRow() const override { return colourRow; }
+    void SetDepthRow(int row) override { depthRow = row; }
+    int DepthRow() const override { return depthRow; }
     void SetPathText(const std::string& text) override { pathText = text; }
     std::string PathText() const override { return pathText; }
     void SetSkipDialog(bool ticked) override { skipDialog = ticked; }

@@ -24,7 +24,7 @@ TEST_F(CommandFromPath, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
     auto c = Build("C:\\Colvane\\Vantreel\\zarnsl.exe");
     EXPECT_EQ(c.commandLine, "C:\\Colvane\\Vantreel\\zarnsl.exe -x");
     EXPECT_EQ(c.program, "C:\\Colvane\\Vantreel\\zarnsl.exe");
-    EXPECT_FALSE(c.programResolved);
+    EXPECT_EQ(c.applicationName, "");
     EXPECT_EQ(c.directory, "C:\\Colvane\\Vantreel");
 
     c = Build("\"C:\\Program Files\\V\\zarnsl.exe\" -window", "");
@@ -44,12 +44,27 @@ TEST_F(CommandFromPath, QuotedOrBlankFreePathsGoOutAsTypedWithoutAsking) {
                                         "zarnsl", "C:\\zarnsl.exe", "games/zarnsl.exe"}));
 }
 
+// The platform takes a program path of 260 units or more only when it is full, and the game's
+// folder is made full; the command line keeps the path as typed. What cannot be made full goes as it is.
+TEST_F(CommandFromPath, ALongProgramPathAndTheFolderAreMadeFull) {
+    const std::string folder = "C:\\g\\" + std::string(250, 'd') + "\\..", deep = folder + "\\zarnsl.exe";
+    files.existing = {deep};
+    files.full = {{deep, "C:\\g\\zarnsl.exe"}, {folder, "C:\\g"}, {"games", "C:\\cur\\games"}, {"C:\\gone", ""}};
+    const auto c = Build(deep + " -w");
+    EXPECT_EQ(c.program, "C:\\g\\zarnsl.exe");
+    EXPECT_EQ(c.applicationName, c.program);
+    EXPECT_EQ(c.commandLine, "\"" + deep + "\" -w -x");
+    EXPECT_EQ(c.directory, "C:\\g");
+    EXPECT_EQ(Build("games\\zarnsl.exe").directory, "C:\\cur\\games");
+    EXPECT_EQ(Build("C:\\gone\\zarnsl.exe").directory, "C:\\gone");
+}
+
 TEST_F(CommandFromPath, APathWithABlankRunsTheLongestExistingPartFollowedByNoFolder) {
     files.existing = {"C:\\Program.exe", "C:\\Program Files\\Van Treel\\zarnsl.exe"};
     auto c = Build("C:\\Program Files\\Van Treel\\zarnsl.exe -window");
     EXPECT_EQ(c.commandLine, "\"C:\\Program Files\\Van Treel\\zarnsl.exe\" -window -x");
     EXPECT_EQ(c.program, "C:\\Program Files\\Van Treel\\zarnsl.exe");
-    EXPECT_TRUE(c.programResolved);
+    EXPECT_EQ(c.applicationName, c.program);
     EXPECT_EQ(c.parameters, " -window -x");
     EXPECT_EQ(c.directory, "C:\\Program Files\\Van Treel");
 
