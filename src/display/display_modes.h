@@ -9,7 +9,7 @@ namespace zarn {
 struct DisplayMode {
     std::int32_t width = 0;
     std::int32_t height = 0;
-    std::uint32_t bitsPerPel = 0;
+    std::uint32_t depth = 0;
     std::uint32_t frequency = 0;
 };
 

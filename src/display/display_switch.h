@@ -31,7 +31,7 @@ inline constexpr std::array<ChangeOutcome, 6> kChangeOutcomes{{
 // platform's answer; other answers than those in kChangeOutcomes are not reported.
 // When no mode matches, nothing is applied and the user is told so. Returns
 // whether the desktop is now in that mode.
-bool ApplyScreenMode(std::int16_t width, std::int16_t height, std::int16_t bitsPerPixel, DisplayModes& modes,
+bool ApplyScreenMode(std::int16_t width, std::int16_t height, std::int16_t depth, DisplayModes& modes,
                      MessageBoxes& boxes);
 
 }  // namespace zarn

@@ -83,13 +83,13 @@ bool RunGameThenSwitchMode(std::string_view gamePath, std::string_view arguments
     // Read after the game has ended, so a value stored meanwhile is the one used.
     const std::string screenX = s.settings.Read(key::kScreenX);
     const std::string screenY = s.settings.Read(key::kScreenY);
-    const std::string bitRes = s.settings.Read(key::kBitRes);
+    const std::string storedDepth = s.settings.Read(key::kBitRes);
     // Depth first, then height, then width: with more than one unusable value,
     // this order decides which error the user sees.
-    const std::int16_t bits = ToInteger16(bitRes);
+    const std::int16_t depth = ToInteger16(storedDepth);
     const std::int16_t height = ToInteger16(screenY);
     const std::int16_t width = ToInteger16(screenX);
-    return ApplyScreenMode(width, height, bits, s.display, s.boxes);
+    return ApplyScreenMode(width, height, depth, s.display, s.boxes);
 }
 
 }  // namespace zarn

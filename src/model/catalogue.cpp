@@ -10,11 +10,11 @@ std::optional<int> ResolutionRowForStoredWidth(std::string_view screenX) {
     return std::nullopt;
 }
 
-std::optional<int> ColourRowForStoredDepth(std::string_view bitRes) {
-    const auto value = ParseWholeNumber(bitRes);
+std::optional<int> DepthRowForStored(std::string_view storedDepth) {
+    const auto value = ParseWholeNumber(storedDepth);
     if (!value) return std::nullopt;
-    for (std::size_t row = 0; row < kColourRows.size(); ++row)
-        if (kColourRows[row].bitsPerPixel == *value) return static_cast<int>(row);
+    for (std::size_t row = 0; row < kDepthRows.size(); ++row)
+        if (kDepthRows[row].depth == *value) return static_cast<int>(row);
     return std::nullopt;
 }
 

@@ -14,9 +14,9 @@ struct ResolutionRow {
     int height;
 };
 
-struct ColourRow {
+struct DepthRow {
     std::string_view text;
-    int bitsPerPixel;  // the row's item number
+    int depth;  // the row's item number
 };
 
 inline constexpr std::array<ResolutionRow, 5> kResolutionRows{{
@@ -27,7 +27,7 @@ inline constexpr std::array<ResolutionRow, 5> kResolutionRows{{
     {"1600x1200", "1600", 1600, 1200},
 }};
 
-inline constexpr std::array<ColourRow, 6> kColourRows{{
+inline constexpr std::array<DepthRow, 6> kDepthRows{{
     {"4-bit, 16 colours", 4},
     {"8-bit, 256 colours", 8},
     {"15-bit, 32768 colours", 15},
@@ -41,6 +41,6 @@ std::optional<int> ResolutionRowForStoredWidth(std::string_view screenX);
 
 // Row of the colour list for a stored BitRes: match by numeric value. Text that is
 // not a number (empty on a first start) matches nothing.
-std::optional<int> ColourRowForStoredDepth(std::string_view bitRes);
+std::optional<int> DepthRowForStored(std::string_view storedDepth);
 
 }  // namespace zarn

@@ -14,8 +14,8 @@ public:
 
     virtual void SetResolutionRow(int row) = 0;
     virtual int ResolutionRow() const = 0;  // -1 when no row is selected
-    virtual void SetColourRow(int row) = 0;
-    virtual int ColourRow() const = 0;
+    virtual void SetDepthRow(int row) = 0;
+    virtual int DepthRow() const = 0;
     virtual void SetPathText(const std::string& text) = 0;
     virtual std::string PathText() const = 0;
     virtual void SetSkipDialog(bool ticked) = 0;  // "Don't show me again"

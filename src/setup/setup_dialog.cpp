@@ -24,9 +24,9 @@ void SetupDialog::Load() {
     SettingsStore& settings = services_.game.settings;
     view_.Show();
     view_.SetResolutionRow(0);
-    view_.SetColourRow(0);
+    view_.SetDepthRow(0);
     if (const auto row = ResolutionRowForStoredWidth(settings.Read(key::kScreenX))) view_.SetResolutionRow(*row);
-    if (const auto row = ColourRowForStoredDepth(settings.Read(key::kBitRes))) view_.SetColourRow(*row);
+    if (const auto row = DepthRowForStored(settings.Read(key::kBitRes))) view_.SetDepthRow(*row);
     const std::string storedPath = settings.Read(key::kZarnPath);
     view_.SetPathText(storedPath);
 
@@ -45,13 +45,13 @@ void SetupDialog::OnRunClicked() {
     if (busy_) return;  // one game run at a time
     SettingsStore& settings = services_.game.settings;
     const ResolutionRow& resolution = SelectedRow(kResolutionRows, view_.ResolutionRow());
-    const int bits = SelectedRow(kColourRows, view_.ColourRow()).bitsPerPixel;
+    const int depth = SelectedRow(kDepthRows, view_.DepthRow()).depth;
     const std::string path = view_.PathText();
 
     settings.Write(key::kShowRes, view_.SkipDialog() ? "11" : "00");
     settings.Write(key::kScreenX, std::to_string(resolution.width));
     settings.Write(key::kScreenY, std::to_string(resolution.height));
-    settings.Write(key::kBitRes, std::to_string(bits));
+    settings.Write(key::kBitRes, std::to_string(depth));
     settings.Write(key::kZarnPath, path);
 
     RunGameWhileBusy(path);

@@ -80,7 +80,7 @@ void AddListRows(HWND dialog) {
     const HWND resolutions = GetDlgItem(dialog, layout::id::kResolutionList);
     if (SendMessageW(resolutions, CB_GETCOUNT, 0, 0) > 0) return;
     AddRows(resolutions, kResolutionRows);
-    AddRows(GetDlgItem(dialog, layout::id::kColourList), kColourRows);
+    AddRows(GetDlgItem(dialog, layout::id::kColourList), kDepthRows);
 }
 
 }  // namespace zarn::win32

@@ -62,7 +62,7 @@ public:
 private:
     HBRUSH background_;
     bool highContrast_;
-    std::array<UniqueGdi<HBRUSH>, layout::kControlCount> brushes_;  // by row of layout::kControls
+    std::array<UniqueGdi<HBRUSH>, layout::kControlCount> brushes_;  // by index into layout::kControls
 };
 
 enum class Painting {

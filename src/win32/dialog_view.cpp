@@ -36,8 +36,8 @@ RECT CentredFrame(const Dpi& dpi) {
     return {x, y, x + width, y + height};
 }
 
-void SelectRow(HWND list, int row) { SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(row), 0); }
-int SelectedRow(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
+void SelectIndex(HWND list, int index) { SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+int SelectedIndex(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 
 }  // namespace
 
@@ -96,10 +96,10 @@ void Win32DialogView::Unload() {
     painter_.reset();  // its pictures, fonts and brushes are not kept through a game run
 }
 
-void Win32DialogView::SetResolutionRow(int row) { SelectRow(Control(layout::id::kResolutionList), row); }
-int Win32DialogView::ResolutionRow() const { return SelectedRow(Control(layout::id::kResolutionList)); }
-void Win32DialogView::SetColourRow(int row) { SelectRow(Control(layout::id::kColourList), row); }
-int Win32DialogView::ColourRow() const { return SelectedRow(Control(layout::id::kColourList)); }
+void Win32DialogView::SetResolutionRow(int row) { SelectIndex(Control(layout::id::kResolutionList), row); }
+int Win32DialogView::ResolutionRow() const { return SelectedIndex(Control(layout::id::kResolutionList)); }
+void Win32DialogView::SetDepthRow(int row) { SelectIndex(Control(layout::id::kColourList), row); }
+int Win32DialogView::DepthRow() const { return SelectedIndex(Control(layout::id::kColourList)); }
 void Win32DialogView::SetPathText(const std::string& text) {
     SetWindowTextW(Control(layout::id::kGamePathEdit), Widen(text).c_str());
 }

@@ -39,8 +39,8 @@ public:
     bool Loaded() const override { return hwnd_ != nullptr; }
     void SetResolutionRow(int row) override;
     int ResolutionRow() const override;
-    void SetColourRow(int row) override;
-    int ColourRow() const override;
+    void SetDepthRow(int row) override;
+    int DepthRow() const override;
     void SetPathText(const std::string& text) override;
     std::string PathText() const override;
     void SetSkipDialog(bool ticked) override;

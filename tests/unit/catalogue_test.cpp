@@ -10,7 +10,7 @@ namespace {
 // The lists as the read-mes give them to players, in the dialog's order.
 constexpr std::string_view kResolutions[] = {"640x480", "800x600", "1024x768", "1152x864", "1600x1200"};
 constexpr int kDepths[] = {4, 8, 15, 16, 24, 32};
-static_assert(std::size(kResolutions) == kResolutionRows.size() && std::size(kDepths) == kColourRows.size());
+static_assert(std::size(kResolutions) == kResolutionRows.size() && std::size(kDepths) == kDepthRows.size());
 
 TEST(Catalogue, StoredWidthSelectsARowOnlyByExactText) {
     for (int row = 0; row < 5; ++row)
@@ -20,10 +20,10 @@ TEST(Catalogue, StoredWidthSelectsARowOnlyByExactText) {
 }
 
 TEST(Catalogue, StoredDepthSelectsARowByNumericValue) {
-    for (int row = 0; row < 6; ++row) EXPECT_EQ(ColourRowForStoredDepth(std::to_string(kDepths[row])), row);
-    EXPECT_EQ(ColourRowForStoredDepth("016"), 3);
+    for (int row = 0; row < 6; ++row) EXPECT_EQ(DepthRowForStored(std::to_string(kDepths[row])), row);
+    EXPECT_EQ(DepthRowForStored("016"), 3);
     for (const char* text : {"", "abc", "12", "99999999999999999999"})
-        EXPECT_EQ(ColourRowForStoredDepth(text), std::nullopt) << text;
+        EXPECT_EQ(DepthRowForStored(text), std::nullopt) << text;
 }
 
 // A row shows its width and height, or its depth and its colours: 2 to the depth, 24 bits at most ("16.7M").
@@ -33,9 +33,9 @@ TEST(Catalogue, RowsCarryTheirWidthHeightAndDepth) {
         EXPECT_EQ(text, kResolutions[row]);
         EXPECT_EQ(std::to_string(width) + "x" + std::to_string(height), text);
     }
-    for (const auto& [text, bits] : kColourRows)
+    for (const auto& [text, depth] : kDepthRows)
         EXPECT_EQ(text,
-                  std::to_string(bits) + "-bit, " + (bits < 24 ? std::to_string(1 << bits) : "16.7M") + " colours");
+                  std::to_string(depth) + "-bit, " + (depth < 24 ? std::to_string(1 << depth) : "16.7M") + " colours");
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST_F(DisplaySwitch, FirstMatchWinsWithItsOwnRefreshRate) {
 TEST_F(DisplaySwitch, AModeMatchesOnlyWhenAllThreeValuesAgree) {
     const struct {
         std::vector<DisplayMode> modes;
-        int width, height, bits;
+        int width, height, depth;
         bool applies;
     } cases[] = {
         {{{1024, 768, 8, 60}, {1024, 768, 32, 60}, {768, 1024, 16, 60}}, 1024, 768, 16, false},
@@ -47,12 +47,12 @@ TEST_F(DisplaySwitch, AModeMatchesOnlyWhenAllThreeValuesAgree) {
         display.modes = c.modes;
         display.applied.clear();
         boxes.shown.clear();
-        EXPECT_EQ(Apply(c.width, c.height, c.bits), c.applies) << c.width;
+        EXPECT_EQ(Apply(c.width, c.height, c.depth), c.applies) << c.width;
         EXPECT_EQ(display.applied.size(), c.applies ? 1u : 0u) << c.width;
         ASSERT_EQ(boxes.shown.size(), 1u);
         if (c.applies) continue;
         EXPECT_EQ(boxes.shown[0].text, "No display mode of " + std::to_string(c.width) + "x" +
-                                           std::to_string(c.height) + " at " + std::to_string(c.bits) +
+                                           std::to_string(c.height) + " at " + std::to_string(c.depth) +
                                            " bits per pixel is available");
         EXPECT_EQ(boxes.shown[0].style, BoxStyle::Critical);
     }

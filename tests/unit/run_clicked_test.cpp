@@ -18,9 +18,9 @@ struct RunClicked : ::testing::Test, fake::SetupWorld {
         display.modes = {{1024, 768, 16, 60}, {1152, 864, 16, 60}, {640, 480, 32, 60}};
     }
 
-    void Choose(int resolutionRow, int colourRow, bool skipDialog, std::string path) {
+    void Choose(int resolutionRow, int depthRow, bool skipDialog, std::string path) {
         view.resolutionRow = resolutionRow;
-        view.colourRow = colourRow;
+        view.depthRow = depthRow;
         view.skipDialog = skipDialog;
         view.pathText = std::move(path);
     }

@@ -27,7 +27,7 @@ TEST_F(StartUp, FirstStartShowsTheDialogOnFirstRowsWithEmptyPathAndBoxClear) {
     EXPECT_TRUE(view.shown);
     EXPECT_TRUE(view.loaded);
     EXPECT_EQ(view.resolutionRow, 0);
-    EXPECT_EQ(view.colourRow, 0);
+    EXPECT_EQ(view.depthRow, 0);
     EXPECT_EQ(view.pathText, "");
     EXPECT_EQ(view.skipDialog, false);
     EXPECT_TRUE(Started().empty());
@@ -37,7 +37,7 @@ TEST_F(StartUp, FillsTheDialogFromStoredSettingsBeforeDeciding) {
     settings.values = {{"ScreenX", "1152"}, {"BitRes", "16"}, {"ZarnPath", "D:\\Games\\zarnsl.exe"}};
     Load("");
     EXPECT_EQ(view.resolutionRow, 3);
-    EXPECT_EQ(view.colourRow, 3);
+    EXPECT_EQ(view.depthRow, 3);
     EXPECT_EQ(view.pathText, "D:\\Games\\zarnsl.exe");
     EXPECT_EQ(log, (fake::Log{"show", "get ScreenX", "get BitRes", "get ZarnPath", "get ShowRes"}));
 }
@@ -100,7 +100,7 @@ TEST_F(StartUp, EverySettingEndsAtItsFirstNul) {
     Load("-window");
     EXPECT_EQ(view.pathText, "D:\\zarnsl.exe");
     EXPECT_EQ(view.resolutionRow, 2);
-    EXPECT_EQ(view.colourRow, 3);
+    EXPECT_EQ(view.depthRow, 3);
     EXPECT_EQ(Started(), (std::vector<std::string>{"D:\\zarnsl.exe -window"}));
     ASSERT_EQ(display.applied.size(), 1u);
     EXPECT_EQ(boxes.shown.back().text, "The display settings change was successful");
@@ -149,7 +149,7 @@ TEST_F(StartUp, UnusableStoredValuesLeaveTheFirstRows) {
     settings.values = {{"ScreenX", "01024"}, {"BitRes", "sixteen"}};
     Load("");
     EXPECT_EQ(view.resolutionRow, 0);
-    EXPECT_EQ(view.colourRow, 0);
+    EXPECT_EQ(view.depthRow, 0);
 }
 
 }  // namespace
