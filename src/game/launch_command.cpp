@@ -32,6 +32,19 @@ std::string FolderOf(std::string_view program) {
     return std::string(program.substr(0, slash));
 }
 
+// What a path names as a program to start: the file itself, else a folder of that name,
+// else the file with ".exe" added, which is not asked for when a folder on the way is missing.
+enum class Named { Nothing, File, FileWithExe, Folder };
+Named LookUp(FileProbe& files, const std::string& path) {
+    switch (files.Kind(path)) {
+        case PathKind::File: return Named::File;
+        case PathKind::Folder: return Named::Folder;
+        case PathKind::MissingFolder: return Named::Nothing;
+        case PathKind::Missing: break;
+    }
+    return files.Kind(path + ".exe") == PathKind::File ? Named::FileWithExe : Named::Nothing;
+}
+
 RuntimeError NotAProgram(std::string_view folder) {
     return error::InvalidCall(ShownPath(folder) + " is a folder, not a program.");
 }
@@ -94,7 +107,7 @@ bool ResolveWithBlanks(std::string_view text, LaunchCommand& command, FileProbe&
     for (auto candidate = candidates.rbegin(); candidate != candidates.rend(); ++candidate) {
         if (candidate->followedByFolder || candidate->nameUnits > kMaxNameUnits) continue;
         const std::string program(text.substr(0, candidate->end));
-        const Named named = files.Look(program);
+        const Named named = LookUp(files, program);
         if (named == Named::Folder) throw NotAProgram(program);
         if (named == Named::Nothing) continue;
         command.program = program + (named == Named::FileWithExe ? ".exe" : "");
@@ -125,7 +138,7 @@ LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view argumen
     if (asTyped) {
         SplitAsTyped(text, command);
         // A folder named as typed must not let the platform find a program beside it.
-        if (files.Look(command.program) == Named::Folder) throw NotAProgram(command.program);
+        if (files.Kind(command.program) == PathKind::Folder) throw NotAProgram(command.program);
     } else if (!ResolveWithBlanks(text, command, files)) {
         throw error::FileNotFound();
     }

@@ -71,7 +71,7 @@ void SetupDialog::OnBrowseClicked() {
 // The game at its default location wins; a game installed elsewhere is found
 // through the path the user chose in the dialog.
 std::string_view SetupDialog::DirectLaunchPath(std::string_view storedPath) const {
-    if (storedPath.empty() || services_.game.files.Look(std::string(kDefaultGamePath)) == Named::File)
+    if (storedPath.empty() || services_.game.files.Kind(std::string(kDefaultGamePath)) == PathKind::File)
         return kDefaultGamePath;
     return storedPath;
 }

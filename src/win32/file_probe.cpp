@@ -44,20 +44,16 @@ std::wstring FullPath(const std::wstring& path) {
     return full;
 }
 
-Named Win32FileProbe::Look(const std::string& path) { return Look(Widen(path)); }
+PathKind Win32FileProbe::Kind(const std::string& path) { return KindOf(Widen(path)); }
 
 std::string Win32FileProbe::FullPath(const std::string& path) { return Narrow(win32::FullPath(Widen(path))); }
 
-Named Win32FileProbe::Look(std::wstring path) {
-    if (path.empty()) return Named::Nothing;
+PathKind Win32FileProbe::KindOf(const std::wstring& path) {
+    if (path.empty()) return PathKind::Missing;
     const DWORD attributes = GetFileAttributesW(Reachable(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES)
-        return attributes & FILE_ATTRIBUTE_DIRECTORY ? Named::Folder : Named::File;
-    // A folder on the way is missing: the file with ".exe" added would lie in it too.
-    if (GetLastError() == ERROR_PATH_NOT_FOUND) return Named::Nothing;
-    const DWORD withExe = GetFileAttributesW(Reachable(path += L".exe").c_str());
-    return withExe != INVALID_FILE_ATTRIBUTES && !(withExe & FILE_ATTRIBUTE_DIRECTORY) ? Named::FileWithExe
-                                                                                       : Named::Nothing;
+        return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::Folder : PathKind::File;
+    return GetLastError() == ERROR_PATH_NOT_FOUND ? PathKind::MissingFolder : PathKind::Missing;
 }
 
 }  // namespace zarn::win32

@@ -9,10 +9,10 @@ namespace zarn::win32 {
 
 class Win32FileProbe final : public FileProbe {
 public:
-    Named Look(const std::string& path) override;
+    PathKind Kind(const std::string& path) override;
     std::string FullPath(const std::string& path) override;
     // The same look-up for a path already in Windows' own text.
-    static Named Look(std::wstring path);
+    static PathKind KindOf(const std::wstring& path);
 };
 
 // The full path, with ".", ".." and '/' resolved as Windows resolves them in a path

@@ -49,7 +49,7 @@ StartResult Failure(DWORD code) { return {nullptr, Classify(code), SystemText(co
 // cannot start it from there.
 DWORD ReportedError(DWORD code, const std::wstring& program) {
     const bool notFound = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
-    if (notFound && program.size() >= MAX_PATH && Win32FileProbe::Look(program) == Named::File)
+    if (notFound && program.size() >= MAX_PATH && Win32FileProbe::KindOf(program) == PathKind::File)
         return ERROR_FILENAME_EXCED_RANGE;
     return code;
 }

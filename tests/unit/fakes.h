@@ -123,19 +123,17 @@ public:
 
 // A file system of listed files and folders that records every path looked up.
 struct Files : FileProbe {
-    std::set<std::string> existing, folders;
+    std::set<std::string> existing, folders, gone;  // gone: folders that do not exist
     std::map<std::string, std::string> full;  // a path's full form, where it is not the path itself
     std::vector<std::string> asked;
-    // What the path names, without counting as a look-up.
-    Named What(const std::string& path) const {
-        if (existing.count(path)) return Named::File;
-        if (folders.count(path)) return Named::Folder;
-        return existing.count(path + ".exe") ? Named::FileWithExe : Named::Nothing;
-    }
     std::string FullPath(const std::string& path) override { return full.count(path) ? full.at(path) : path; }
-    Named Look(const std::string& path) override {
+    PathKind Kind(const std::string& path) override {
         asked.push_back(path);
-        return What(path);
+        if (existing.count(path)) return PathKind::File;
+        if (folders.count(path)) return PathKind::Folder;
+        const auto slash = path.find_last_of('\\');
+        return slash != std::string::npos && gone.count(path.substr(0, slash)) ? PathKind::MissingFolder
+                                                                             : PathKind::Missing;
     }
 };
 

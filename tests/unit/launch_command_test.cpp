@@ -146,19 +146,22 @@ TEST_F(CommandFromPath, AFolderIsRefusedNeverRunAsAShorterPart) {
     }
 }
 
-// However many blanks, each part is looked up at most once (one per blank run, and
-// the whole), only where the program's name is no longer than a file system keeps,
-// and a command line that could never be passed is refused before any look-up.
+// However many blanks, each candidate is looked up at most once, as typed and with ".exe"
+// (one per blank run, and the whole; not with ".exe" below a missing folder), only where
+// the program's name is no longer than a file system keeps, and a command line that
+// could never be passed is refused before any look-up.
 TEST_F(CommandFromPath, LookUpsGrowWithTheBlanksNotWithTheirSquare) {
     std::string path = "C:\\zw\\";
     for (int i = 0; i < 3000; ++i) path += i % 3 ? "abcdefghi " : "abcdefg\r\n";
     const std::pair<std::string, std::size_t> cases[] = {
-        {path, 26},  // the parts with names up to 255 characters
-        {"a\tb c \"d e", 5},
-        {"C:\\a b\\" + std::string(250, 'n') + " 12 34", 2},
-        {"C:\\a b\\" + std::string(252, 'n') + " \xF0\x9F\x8E\xAEx", 1},  // a character beyond U+FFFF takes two
+        {path, 2 * 26},  // the candidates with names up to 255 characters
+        {"a\tb c \"d e", 2 * 5},
+        {"C:\\a b\\" + std::string(250, 'n') + " 12 34", 2 * 2},
+        {"C:\\a b\\" + std::string(252, 'n') + " \xF0\x9F\x8E\xAEx", 2 * 1},  // a character beyond U+FFFF takes two
+        {"C:\\gone\\a b c", 3},
         {path + std::string(kMaxCommandLineUnits, 'x'), 0},
     };
+    files.gone = {"C:\\gone"};
     for (const auto& [text, looks] : cases) {
         files.asked.clear();
         EXPECT_EQ(ErrorOf(text), looks ? 53 : 5);
