@@ -34,14 +34,10 @@ std::optional<GamePart> StillToEnd(GameProcess& game, GamePart waitedFor) {
 // Each pass looks at the game, then handles waiting messages; between passes the
 // thread sleeps until what it waits for ends or a message arrives.
 //
-// Re-entrancy: this is the one place where the program waits, and the messages
-// handled here run the dialog's handlers nested inside the run (the Run and
-// Browse clicks, a close by the frame, Tab and Enter through the dialog's
-// keyboard handling). The setup dialog keeps them harmless: while it is busy with a
-// run its handlers return at once, and a close is held until the run, restore
-// included, is over. The pump drops WM_QUIT: the program ends when its window is
-// gone, not on a quit message. A direct launch closes the dialog before the run; a
-// run from the dialog closes it after the run.
+// This is the one place where the program waits: the messages handled here run the
+// dialog's handlers nested inside the run, which SetupDialog::RunGameWhileBusy keeps
+// harmless. The pump drops WM_QUIT: the program ends when its window is gone, not on a
+// quit message.
 void WaitForEnd(GameProcess& game, MessagePump& pump) {
     for (std::optional<GamePart> left = GamePart::OwnProcess;;) {
         left = StillToEnd(game, *left);

@@ -77,8 +77,6 @@ std::string_view SetupDialog::DirectLaunchPath(std::string_view storedPath) cons
 }
 
 void SetupDialog::RunGameWhileBusy(std::string_view gamePath) {
-    // While busy, the view shows it, the handlers return at once and closing is held,
-    // until the run, restore included, is over (see the wait in game_run.cpp).
     struct Busy {
         SetupDialog& dialog;
         explicit Busy(SetupDialog& d) : dialog(d) { dialog.view_.SetBusy(dialog.busy_ = true); }

@@ -44,6 +44,10 @@ public:
 
 private:
     std::string_view DirectLaunchPath(std::string_view storedPath) const;
+    // The run's wait handles window messages, and so runs this dialog's handlers nested
+    // inside it (the Run and Browse clicks, a close by the frame, Tab and Enter): while
+    // busy they return at once, and a close is held until the run, restore included, is
+    // over. A direct launch closes the dialog before the run, a run from the dialog after.
     void RunGameWhileBusy(std::string_view gamePath);
 
     DialogView& view_;
