@@ -58,7 +58,7 @@ public:
         shown_ = true;
         boxes_.Show(RunTimeErrorText(UntrappedError(caught)), BoxStyle::Critical);
     }
-    bool Shown() const { return shown_; }
+    bool shown() const { return shown_; }
 
 private:
     MessageBoxes& boxes_;

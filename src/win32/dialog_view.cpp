@@ -19,9 +19,10 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr UINT_PTR kInertPaintSubclassId = 1;
 
+// Shared: the system frees it with the program's module, so the window class never outlives it.
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZARNRES), IMAGE_ICON,
-                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
 }
 
 // The window's frame for a client area of the designed size, centred in the work area.

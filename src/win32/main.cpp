@@ -77,7 +77,7 @@ int Program::Run() {
     MSG msg;
     while (window_.Loaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) pump_.Dispatch(msg);
     window_.Unload();  // now, while the handlers its procedures call still exist
-    return errorBox_.Shown() ? 1 : setup_.ExitCode();
+    return errorBox_.shown() ? 1 : setup_.ExitCode();
 }
 
 }  // namespace

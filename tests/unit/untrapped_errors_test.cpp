@@ -24,13 +24,13 @@ TEST(UntrappedErrors, AWindowProcedureAnswersItsFallbackAndOnlyTheFirstErrorShow
     fake::Boxes boxes(log);
     ErrorBox box(boxes);
     EXPECT_EQ(Procedure(box, [] { return 7L; }), 7);
-    EXPECT_FALSE(box.Shown());
+    EXPECT_FALSE(box.shown());
 
     long behindTheBox = 0;
     boxes.whileUp = [&] { behindTheBox = Procedure(box, []() -> long { throw std::out_of_range("no control"); }); };
     EXPECT_EQ(Procedure(box, []() -> long { throw error::FileNotFound(); }), -1);
     EXPECT_EQ(behindTheBox, -1);
-    EXPECT_TRUE(box.Shown());
+    EXPECT_TRUE(box.shown());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Run-time error '53':\n\nFile not found");
     EXPECT_EQ(boxes.shown[0].style, BoxStyle::Critical);
