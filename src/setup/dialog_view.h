@@ -22,7 +22,7 @@ public:
     virtual bool SkipDialog() const = 0;
 
     // While a game run is in progress every input (the buttons, the lists, the check box and
-    // the path box) is inert, and shows the values being applied.
+    // the path box) takes no input, and shows the values being applied.
     virtual void SetBusy(bool busy) = 0;
 };
 

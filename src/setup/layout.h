@@ -32,8 +32,8 @@ inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
 inline constexpr std::uint32_t kTransparent = 0xFFFFFFFF;
 
 // While a game runs the inputs' text and tick show dimmed, readable; the picture buttons hatched.
-inline constexpr std::uint32_t kInertTextColour = 0x00A0A0A0;
-inline constexpr std::uint32_t kInertHatchColour = kBlack;
+inline constexpr std::uint32_t kBusyTextColour = 0x00A0A0A0;
+inline constexpr std::uint32_t kBusyHatchColour = kBlack;
 
 enum class Kind { PictureButton, TextBox, PictureCheckBox, DropDownList, Label };
 enum class Picture { None, Background, Browse, Run, Check };  // Background: the window's, on its colour

@@ -96,9 +96,9 @@ std::optional<LRESULT> DialogPainter::Answer(HWND dialog, UINT msg, WPARAM wp, L
     return std::nullopt;
 }
 
-void DialogPainter::DrawInert(HWND control) const {
+void DialogPainter::DrawBusy(HWND control) const {
     const WindowDc dc(control);
-    Draw(Painting::AgainWhenInert, Described(control, dc.get()));
+    Draw(Painting::AgainWhenBusy, Described(control, dc.get()));
 }
 
 int DialogPainter::CheckBoxWidthAround(const Dpi& dpi, int captionWidth) {
@@ -190,9 +190,9 @@ void DialogPainter::DrawPictureButton(const layout::Control& button, const DRAWI
     resources_.DrawPicture(item.hDC, button.picture, inner, pressed ? kPressedShiftPx : 0);
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     if (item.itemState & ODS_DISABLED) {
-        // Inert while the game runs: the face lies under a hatch.
+        // Busy while the game runs: the face lies under a hatch.
         const SavedDc saved(item.hDC);
-        const UniqueGdi<HBRUSH> hatch(CreateHatchBrush(HS_BDIAGONAL, colours_.InertHatch()));
+        const UniqueGdi<HBRUSH> hatch(CreateHatchBrush(HS_BDIAGONAL, colours_.BusyHatch()));
         SetBkMode(item.hDC, TRANSPARENT);
         FillRect(item.hDC, &inner, hatch.get());
     }
@@ -226,7 +226,7 @@ void DialogPainter::DrawPictureCheckBox(const layout::Control& box, const DRAWIT
         DrawFocus(dc, face, kCheckFocusInsetPx, ink);
 }
 
-void DialogPainter::DrawInertText(const layout::Control& edit, const DRAWITEMSTRUCT& item) const {
+void DialogPainter::DrawBusyText(const layout::Control& edit, const DRAWITEMSTRUCT& item) const {
     const std::wstring text = WindowText(item.hwndItem);
     if (text.empty()) return;
     // Where the edit put its text: its formatting rectangle, and its first character as scrolled.

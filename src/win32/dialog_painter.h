@@ -45,7 +45,7 @@ struct Colours {
     COLORREF back, text;
 };
 
-// The colour policy: a control's colours as designed, dimmed while it is inert, or in Windows'
+// The colour policy: a control's colours as designed, dimmed while the dialog is busy, or in Windows'
 // high-contrast mode the system's; and the brush of its background.
 class PaintColours {
 public:
@@ -54,10 +54,10 @@ public:
     // Reads whether high contrast is on; whether that changed.
     bool FollowHighContrast();
     bool highContrast() const { return highContrast_; }
-    Colours Of(const layout::Control& design, bool inert) const;
+    Colours Of(const layout::Control& design, bool busy) const;
     bool ShowsBackground(const layout::Control& design) const;
     HBRUSH BackBrush(const layout::Control& design) const;
-    COLORREF InertHatch() const;  // over an inert picture button
+    COLORREF BusyHatch() const;  // over a picture button while the dialog is busy
 
 private:
     HBRUSH background_;
@@ -66,10 +66,10 @@ private:
 };
 
 enum class Painting {
-    ByWindows,       // in the colours the painter sets up (WM_CTLCOLOR…)
-    OwnerDrawn,      // drawn for Windows (WM_DRAWITEM)
-    CustomDrawn,     // drawn instead of Windows (NM_CUSTOMDRAW)
-    AgainWhenInert,  // by Windows, and while inert drawn again after its WM_PAINT
+    ByWindows,      // in the colours the painter sets up (WM_CTLCOLOR…)
+    OwnerDrawn,     // drawn for Windows (WM_DRAWITEM)
+    CustomDrawn,    // drawn instead of Windows (NM_CUSTOMDRAW)
+    AgainWhenBusy,  // by Windows, and while the dialog is busy drawn again after its WM_PAINT
 };
 
 class DialogPainter {
@@ -81,8 +81,8 @@ public:
     bool FollowHighContrast() { return colours_.FollowHighContrast(); }
     // The answer to one of the dialog window's painting messages; none to any other message.
     std::optional<LRESULT> Answer(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) const;
-    // After the control's own WM_PAINT, while it is inert (Painting::AgainWhenInert).
-    void DrawInert(HWND control) const;
+    // After the control's own WM_PAINT, while the dialog is busy (Painting::AgainWhenBusy).
+    void DrawBusy(HWND control) const;
 
     // The drawing of each kind the dialog draws, handed its control as WM_DRAWITEM describes one.
     void DrawListRow(const layout::Control& list, const DRAWITEMSTRUCT& item) const;
@@ -90,7 +90,7 @@ public:
     void DrawPictureCheckBox(const layout::Control& box, const DRAWITEMSTRUCT& item) const;
     // Windows draws a disabled edit's text in its grey, which no parent can change and which is
     // hard to read: it is drawn again, dimmed like the other inputs.
-    void DrawInertText(const layout::Control& edit, const DRAWITEMSTRUCT& item) const;
+    void DrawBusyText(const layout::Control& edit, const DRAWITEMSTRUCT& item) const;
     // The width the check box needs to show a caption of this width whole.
     static int CheckBoxWidthAround(const Dpi& dpi, int captionWidth);
 
@@ -123,8 +123,8 @@ constexpr KindOfControl KindOf(layout::Kind kind) {
         case layout::Kind::PictureCheckBox:
             return {L"BUTTON", kInput | BS_CHECKBOX, Painting::CustomDrawn, &DialogPainter::DrawPictureCheckBox};
         case layout::Kind::TextBox:
-            return {L"EDIT", kInput | ES_AUTOHSCROLL | ES_LEFT | WS_BORDER, Painting::AgainWhenInert,
-                    &DialogPainter::DrawInertText};
+            return {L"EDIT", kInput | ES_AUTOHSCROLL | ES_LEFT | WS_BORDER, Painting::AgainWhenBusy,
+                    &DialogPainter::DrawBusyText};
         case layout::Kind::DropDownList:
             return {L"COMBOBOX", kInput | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL,
                     Painting::OwnerDrawn, &DialogPainter::DrawListRow};

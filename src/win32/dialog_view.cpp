@@ -17,7 +17,7 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
-constexpr UINT_PTR kInertPaintSubclassId = 1;
+constexpr UINT_PTR kBusyPaintSubclassId = 1;
 
 // Shared: the system frees it with the program's module, so the window class never outlives it.
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
@@ -77,8 +77,8 @@ void Win32DialogView::RegisterWindowClass() const {
 void Win32DialogView::CreateControls() {
     CreateDialogControls(hwnd_, instance_, painter_->resources());
     for (const layout::Control& design : layout::kControls)
-        if (KindOf(design.kind).painting == Painting::AgainWhenInert)
-            SetWindowSubclass(Control(design.id), &Win32DialogView::InertPaintProc, kInertPaintSubclassId,
+        if (KindOf(design.kind).painting == Painting::AgainWhenBusy)
+            SetWindowSubclass(Control(design.id), &Win32DialogView::BusyPaintProc, kBusyPaintSubclassId,
                               reinterpret_cast<DWORD_PTR>(this));
     lastFocus_ = Control(layout::id::kRunButton);
 }
@@ -142,15 +142,15 @@ LRESULT CALLBACK Win32DialogView::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPA
 
 // While a game runs its controls are disabled, and those Windows paints in its grey are drawn
 // again over its painting, so that they stay readable.
-LRESULT CALLBACK Win32DialogView::InertPaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &Win32DialogView::InertPaintProc, kInertPaintSubclassId);
+LRESULT CALLBACK Win32DialogView::BusyPaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &Win32DialogView::BusyPaintProc, kBusyPaintSubclassId);
     const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
     if (msg != WM_PAINT || IsWindowEnabled(hwnd)) return result;
     auto* self = reinterpret_cast<Win32DialogView*>(ref);
     return CatchAtBoundary(
         result,
         [&] {
-            self->painter_->DrawInert(hwnd);
+            self->painter_->DrawBusy(hwnd);
             return result;
         },
         [self](std::exception_ptr e) { self->Fail(e); });
@@ -190,7 +190,7 @@ void Win32DialogView::OnDestroy() {
 void Win32DialogView::OnCommand(int id, int code) {
     if (id == IDOK) return OnEnter();
     if (code != BN_CLICKED) return;
-    // Wine's buttons still answer BM_CLICK when disabled, taking the focus: an inert one's click does nothing.
+    // Wine's buttons still answer BM_CLICK when disabled, taking the focus: a busy dialog's click does nothing.
     if (const HWND button = Control(id); !IsWindowEnabled(button)) {
         if (GetFocus() == button) SetFocus(hwnd_);
         return;
@@ -202,7 +202,7 @@ void Win32DialogView::OnCommand(int id, int code) {
         case layout::id::kBrowseButton:
             if (events_.browseClicked) events_.browseClicked();
             break;
-        // A plain check box (BS_CHECKBOX) leaves its state to its parent: never changed while inert.
+        // A plain check box (BS_CHECKBOX) leaves its state to its parent: never changed while busy.
         case layout::id::kSkipDialogCheck: SetSkipDialog(!SkipDialog()); break;
     }
 }

@@ -39,10 +39,10 @@ bool PaintColours::FollowHighContrast() {
     return highContrast_ != was;
 }
 
-Colours PaintColours::Of(const layout::Control& design, bool inert) const {
-    if (!highContrast_) return {design.backColour, inert ? layout::kInertTextColour : design.textColour};
+Colours PaintColours::Of(const layout::Control& design, bool busy) const {
+    if (!highContrast_) return {design.backColour, busy ? layout::kBusyTextColour : design.textColour};
     const auto [back, text] = SystemColours(design);
-    return {GetSysColor(back), GetSysColor(inert ? COLOR_GRAYTEXT : text)};
+    return {GetSysColor(back), GetSysColor(busy ? COLOR_GRAYTEXT : text)};
 }
 
 // A transparent control shows the background picture, but in high contrast the system's colour.
@@ -55,8 +55,8 @@ HBRUSH PaintColours::BackBrush(const layout::Control& design) const {
     return highContrast_ ? GetSysColorBrush(SystemColours(design).first) : brushes_[RowOf(design)].get();
 }
 
-COLORREF PaintColours::InertHatch() const {
-    return highContrast_ ? GetSysColor(COLOR_GRAYTEXT) : layout::kInertHatchColour;
+COLORREF PaintColours::BusyHatch() const {
+    return highContrast_ ? GetSysColor(COLOR_GRAYTEXT) : layout::kBusyHatchColour;
 }
 
 }  // namespace zarn::win32

@@ -124,7 +124,7 @@ public:
 // A file system of listed files and folders that records every path looked up.
 struct Files : FileProbe {
     std::set<std::string> existing, folders, gone;  // gone: folders that do not exist
-    std::map<std::string, std::string> full;  // a path's full form, where it is not the path itself
+    std::map<std::string, std::string> full;        // a path's full form, where it is not the path itself
     std::vector<std::string> asked;
     std::string FullPath(const std::string& path) override { return full.count(path) ? full.at(path) : path; }
     PathKind Kind(const std::string& path) override {
@@ -133,7 +133,7 @@ struct Files : FileProbe {
         if (folders.count(path)) return PathKind::Folder;
         const auto slash = path.find_last_of('\\');
         return slash != std::string::npos && gone.count(path.substr(0, slash)) ? PathKind::MissingFolder
-                                                                             : PathKind::Missing;
+                                                                               : PathKind::Missing;
     }
 };
 
