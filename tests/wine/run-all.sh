@@ -13,7 +13,7 @@ zw_setup_wine || give_up "cannot set up Wine"
 build=$(cd "$ZW_BUILD" 2>/dev/null && pwd) || give_up "no build directory: $ZW_BUILD"
 export ZW_BUILD="$build" ZW_OUT
 if [ "$ZW_WINEARCH" = win64 ]; then
-    echo "note: this host cannot run 32-bit x86 code; the scenarios drive the 64-bit test build in ${build#$root/}"
+    echo "note: no 32-bit Wine here (this host runs no 32-bit x86 code, or it is not installed); the scenarios drive the 64-bit test build in ${build#$root/}"
 fi
 mkdir -p "$ZW_OUT/logs"
 rm -f "$ZW_OUT"/*.png "$ZW_OUT"/logs/*.log

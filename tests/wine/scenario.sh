@@ -108,6 +108,43 @@ zw_game_line() {
     sed -n "${1:-1}p" "$ZW_GAME_LOG" 2>/dev/null | tr -d '\r'
 }
 
+# A stand-in's run time (ZARNSL_SLEEP_MS) when zw_close_game ends it: longer than any scenario.
+ZW_UNTIL_CLOSED_MS=300000
+
+# Closes the windows of the running stand-in $1 (zarnsl.exe) as a player quits the game
+# (taskkill without /f posts WM_CLOSE to them), so that a game which runs until then stays
+# up however long the checks before take on a busy machine; again while it still runs, as
+# its window may not be up yet. Others must be able to open its process: a guarded one is
+# not found.
+zw_close_game() {
+    local name=${1:-zarnsl.exe} out try
+    for try in 1 2 3; do
+        out=$(timeout 40 wine taskkill /im "$name" 2>&1) || zw_none_left "$name" ||
+            zw_fail "cannot close $name: ${out//[$'\r\n']/ }"
+        zw_within 5 zw_none_left "$name" && return 0
+    done
+    zw_fail "$name still runs after its windows were closed"
+}
+
+# Waits until ZarnRes's main thread (Unix pid $1) has not run for 0.3 s, for up to 5 s, so
+# that what follows finds what it was sent handled and its start-up over, however slow the
+# machine; the rest names the moment in a failure. Sets ZW_STILL_MS, how long that took.
+zw_wait_still() {
+    local pid=$1 first last now start changed
+    shift
+    first=$(zw_switches "$pid") start=$(zw_ms)
+    last=$first changed=$start
+    while [ $(($(zw_ms) - changed)) -lt 300 ]; do
+        [ $(($(zw_ms) - start)) -lt 5000 ] ||
+            zw_fail "ZarnRes did not go still for 0.3 s within 5 s $*: it woke $((last - first)) times meanwhile"
+        sleep 0.05
+        now=$(zw_switches "$pid")
+        [ -n "$now" ] || zw_fail "cannot read ZarnRes's context switches $*"
+        [ "$now" = "$last" ] || last=$now changed=$(zw_ms)
+    done
+    ZW_STILL_MS=$(($(zw_ms) - start))
+}
+
 # zarnres.exe must end within $1 seconds with exit code $2.
 zw_expect_exit() {
     zw_wait_zarnres "${1:-15}" || zw_fail "zarnres.exe did not end"

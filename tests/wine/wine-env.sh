@@ -26,13 +26,6 @@ ZW_HOLD_PID=""
 ZW_ZARNRES_PID=""
 ZW_ZARNRES_RC=""
 
-# Whether this host runs 32-bit x86 code. Some hosts run 64-bit user code only:
-# there the 32-bit Wine loader cannot start, and the scenarios drive a 64-bit
-# build of the same sources (preset win64-test) under 64-bit Wine instead.
-zw_host_runs_i386() {
-    "$ZW_ROOT/scripts/host-runs-i386.sh"
-}
-
 # Picks the Wine architecture and the build, and on a 64-bit-only host writes
 # the shims into build/wine-bin and puts them first on PATH. Every script that
 # runs Wine calls this once before it starts; calling it again changes nothing.
@@ -276,11 +269,23 @@ zw_count_processes() {
     zw_prefix_pids "$1" | wc -l
 }
 
+# None of them is left, now.
+zw_none_left() { [ -z "$(zw_prefix_pids "$1")" ]; }
+
 # utime + stime (clock ticks) of a Unix process, from fields 14 and 15 of stat;
 # the command name in field 2 may hold blanks, so count after its ")".
 zw_cpu_ticks() {
     sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $12 + $13 }'
 }
+
+# Context switches of a Unix process's main thread so far: each wake-up from a
+# blocking wait is one.
+zw_switches() {
+    awk '/^(non)?voluntary_ctxt_switches:/ { n += $2 } END { print n }' "/proc/$1/status" 2>/dev/null
+}
+
+# Milliseconds since the epoch, for timing a wait.
+zw_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # Wait up to $3 seconds (15) until a file exists and has at least $2 lines (1).
 zw_wait_lines() { zw_within "${3:-15}" zw_has_lines "$1" "${2:-1}"; }

@@ -6,11 +6,13 @@
 source "$(dirname "$0")/../lib.sh"
 zw_begin dialog-run-twice
 zw_dialog_settings ZarnPath "$ZW_GAME"
-export ZARNSL_SLEEP_MS=15000 ZARNSL_MODE=800x600x32
+export ZARNSL_SLEEP_MS=$ZW_UNTIL_CLOSED_MS ZARNSL_MODE=800x600x32
 
 zw_run_from_dialog
 zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "the game was not started"
+pid=$(zw_unix_pid 'ZarnRes.zarnres\.exe') || zw_fail "no ZarnRes process"
 zw_do keys  # the dialog in front again, as the user would bring it
+zw_wait_still "$pid" "once the dialog was brought to the front"
 zw_dialog_state 3
 during=$ZW_STATE
 zw_drv click runButton >/dev/null
@@ -22,8 +24,10 @@ for try in "select resolutionList 1" "select colourList 5" "check 1" "settext ga
     zw_drv $try >/dev/null
 done
 zw_drv nobox 0 >/dev/null || zw_fail "the game ended before the changes were tried"
+zw_wait_still "$pid" "after the changes tried"
 zw_dialog_state 3
 zw_expect "the dialog after changes tried during the run" "$ZW_STATE" "$during"
+zw_close_game
 zw_expect_success_box
 zw_drv nobox 1.5 >/dev/null || zw_fail "a second message box followed"
 zw_expect_exit 15 0

@@ -5,7 +5,7 @@
 source "$(dirname "$0")/../lib.sh"
 zw_begin direct-no-args
 zw_direct_launch_settings
-export ZARNSL_MODE=800x600x16 ZARNSL_SLEEP_MS=1500 ZARNSL_EVENTS='C:\zw\game.events'
+export ZARNSL_MODE=800x600x16 ZARNSL_SLEEP_MS=$ZW_UNTIL_CLOSED_MS ZARNSL_EVENTS='C:\zw\game.events'
 
 zw_start_zarnres
 zw_wait_lines "$ZW_GAME_LOG" 1 15 || zw_fail "the game was not started"
@@ -15,6 +15,7 @@ zw_wait_lines "$(zw_unix "$ZARNSL_EVENTS")" 1 15 || zw_fail "the game did not sw
 zw_drv gone 0.2 >/dev/null || zw_fail "a ZarnRes window is shown while the game runs"
 zw_expect_mode "mode while the game runs" 800x600x16
 zw_shot direct-no-args-game
+zw_close_game
 
 zw_expect_success_box
 zw_expect "box icon" "$ZW_BOX_ICON" information

@@ -10,7 +10,8 @@ real='C:\Colvane\Vantreel\realgame.exe'
 zw_install_standin "$real"
 zw_direct_launch_settings
 export ZARNSL_CHILD_ZARNSL="$real" ZARNSL_BREAKAWAY_ZARNSL=1 ZARNSL_EVENTS_ZARNSL='C:\zw\stub.events' \
-       ZARNSL_SLEEP_MS_REALGAME=8000 ZARNSL_EVENTS_REALGAME='C:\zw\real.events' ZARNSL_LAST_REALGAME="$ZW_ZARNRES"
+       ZARNSL_SLEEP_MS_REALGAME=$ZW_UNTIL_CLOSED_MS ZARNSL_EVENTS_REALGAME='C:\zw\real.events' \
+       ZARNSL_LAST_REALGAME="$ZW_ZARNRES"
 stub_events=$(zw_unix "$ZARNSL_EVENTS_ZARNSL")
 real_events=$(zw_unix "$ZARNSL_EVENTS_REALGAME")
 
@@ -25,6 +26,7 @@ zw_expect_success_box
 zw_expect "real game processes" "$(zw_count_processes 'Vantreel.realgame\.exe')" 1
 zw_expect_exit 15 0
 
+zw_close_game realgame.exe
 zw_wait_lines "$real_events" 1 15 || zw_fail "the real game did not end"
 zw_expect_success_box "box of the ZarnRes the real game started"
 zw_expect "game command line of that run" "$(zw_game_line 3)" "$ZW_GAME "
