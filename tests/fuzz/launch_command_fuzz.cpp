@@ -31,6 +31,15 @@ namespace {
 
 using Files = zarn::fake::Files;
 
+// What a path names as a program, by the rule the launcher follows: the file, else a folder
+// of that name, else the file with ".exe" added (the fuzzer's files have no missing folders).
+enum class Named { Nothing, File, FileWithExe, Folder };
+Named What(const Files& files, const std::string& path) {
+    if (files.existing.count(path)) return Named::File;
+    if (files.folders.count(path)) return Named::Folder;
+    return files.existing.count(path + ".exe") ? Named::FileWithExe : Named::Nothing;
+}
+
 void Check(bool holds, const char* what) {
     if (holds) return;
     std::fprintf(stderr, "property failed: %s\n", what);
@@ -89,7 +98,7 @@ std::string LongerNamedPart(std::string_view path, std::size_t shorterThan, cons
         const auto separator = part.find_last_of("\\/");
         const std::size_t name = separator == std::string::npos ? 0 : separator + 1;
         if (zarn::Utf16Length(std::string_view(part).substr(name)) > zarn::kMaxNameUnits) continue;
-        if (files.What(part) != zarn::Named::Nothing) return part;
+        if (What(files, part) != Named::Nothing) return part;
     }
     return {};
 }
@@ -120,7 +129,7 @@ void CheckRefusal(const zarn::RuntimeError& e, const Input& in) {
         return Check(LongerNamedPart(in.path, 0, files).empty(), "53 only when no part names anything");
     }
     Check(EndsWith(e.description(), " is a folder, not a program."), "5 within the limit only for a folder");
-    Check(!files.asked.empty() && files.What(files.asked.back()) == zarn::Named::Folder,
+    Check(!files.asked.empty() && What(files, files.asked.back()) == Named::Folder,
           "the folder refused is the last part looked up");
     if (!in.asTyped)
         Check(LongerNamedPart(in.path, 0, files) == files.asked.back(),
@@ -145,13 +154,12 @@ void CheckCommand(const zarn::LaunchCommand& command, const Input& in) {
     if (in.asTyped) {
         Check(command.commandLine == std::string(path) + " " + arguments,
               "a quoted or blank-free path goes out as typed");
-        Check(!command.programResolved, "a path as typed is not resolved");
+        Check(command.applicationName.empty(), "a path as typed is not resolved");
         Check(files.asked.size() <= 1, "a path as typed is looked up once at most");
-        return Check(files.What(command.program) != zarn::Named::Folder,
-                     "a program that names a folder is never started");
+        return Check(What(files, command.program) != Named::Folder, "a program that names a folder is never started");
     }
 
-    Check(command.programResolved, "an unquoted path with a blank is resolved");
+    Check(command.applicationName == command.program, "an unquoted path with a blank is resolved");
     Check(files.existing.count(command.program) != 0, "the resolved program exists");
     std::string part = command.program;
     if (!StartsWith(path, part)) {
@@ -159,7 +167,7 @@ void CheckCommand(const zarn::LaunchCommand& command, const Input& in) {
         part.resize(part.size() - 4);
     }
     Check(StartsWith(path, part) && !part.empty(), "the program's part leads the path");
-    Check(part == command.program || files.What(part) == zarn::Named::FileWithExe,
+    Check(part == command.program || What(files, part) == Named::FileWithExe,
           ".exe is added only when the part names neither file nor folder");
     const std::string_view rest = path.substr(part.size());
     Check(rest.empty() || IsBlank(rest.front()), "the part ends at a blank or at the end");
@@ -198,6 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const zarn::RuntimeError& e) {
         CheckRefusal(e, in);
     }
-    Check(in.files.asked.size() <= in.blanks + 1, "at most one look-up per blank, and one more");
+    Check(in.files.asked.size() <= 2 * (in.blanks + 1),
+          "at most one candidate per blank, and one more, each as typed and with .exe");
     return 0;
 }
