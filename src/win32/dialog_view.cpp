@@ -19,10 +19,9 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr UINT_PTR kBusyPaintSubclassId = 1;
 
-// Shared: the system frees it with the program's module, so the window class never outlives it.
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZARNRES), IMAGE_ICON,
-                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
 }
 
 // The window's frame for a client area of the designed size, centred in the work area.
@@ -42,8 +41,10 @@ int SelectedIndex(HWND list) { return static_cast<int>(SendMessageW(list, CB_GET
 
 }  // namespace
 
+// The class goes before its icons do.
 Win32DialogView::~Win32DialogView() {
     if (hwnd_) DestroyWindow(hwnd_);
+    if (icon_) UnregisterClassW(Widen(layout::kWindowClass).c_str(), instance_);
 }
 
 void Win32DialogView::Create(DialogEvents events) {
@@ -59,14 +60,16 @@ void Win32DialogView::Create(DialogEvents events) {
     InitialiseKeyboardCues(hwnd_);
 }
 
-void Win32DialogView::RegisterWindowClass() const {
+void Win32DialogView::RegisterWindowClass() {
     const std::wstring className = Widen(layout::kWindowClass);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = &Win32DialogView::WindowProc;
     wc.hInstance = instance_;
-    wc.hIcon = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON);
-    wc.hIconSm = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON);
+    icon_.reset(LoadProgramIcon(instance_, SM_CXICON, SM_CYICON));
+    smallIcon_.reset(LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON));
+    wc.hIcon = icon_.get();
+    wc.hIconSm = smallIcon_.get();
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = className.c_str();

@@ -52,7 +52,7 @@ private:
     static LRESULT CALLBACK BusyPaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
-    void RegisterWindowClass() const;
+    void RegisterWindowClass();
     void CreateControls();
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
     void Fail(std::exception_ptr error);
@@ -69,6 +69,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
     std::unique_ptr<DialogPainter> painter_;
+    UniqueIcon icon_, smallIcon_;  // the window class's
 };
 
 }  // namespace zarn::win32

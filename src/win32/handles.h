@@ -22,6 +22,7 @@ using UniqueHandle = Unique<HANDLE, CloseHandle>;
 // (CreateFileW) instead of null: a failed call gives an empty owner.
 inline UniqueHandle OwnFileHandle(HANDLE h) { return UniqueHandle(h == INVALID_HANDLE_VALUE ? nullptr : h); }
 using UniqueKey = Unique<HKEY, RegCloseKey>;
+using UniqueIcon = Unique<HICON, DestroyIcon>;
 // Memory that a call allocated for its caller (FORMAT_MESSAGE_ALLOCATE_BUFFER).
 using UniqueLocal = Unique<HLOCAL, LocalFree>;
 template <typename T>
