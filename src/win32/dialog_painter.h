@@ -1,9 +1,7 @@
 #pragma once
-// The setup dialog's painting (our own, not Windows' visual styles), all of it from the design
-// table (setup/layout.h), in three parts: what it paints with (PaintResources, in
-// paint_resources.cpp), its colours (PaintColours, paint_colours.cpp), and the painter that
-// answers the window's painting messages and draws each kind of control (DialogPainter,
-// dialog_painter.cpp) as KindOf, the one table of the kinds, says.
+// The setup dialog's painting (our own, not Windows' visual styles), all from the design table
+// (setup/layout.h): what it paints with and its colours (PaintResources, PaintColours, in
+// paint_resources.cpp), and the painter that draws each kind of control as KindOf says.
 
 #include <windows.h>
 
@@ -77,7 +75,6 @@ public:
     DialogPainter(HINSTANCE instance, Dpi dpi) : resources_(instance, dpi), colours_(resources_.BackgroundBrush()) {}
 
     const PaintResources& resources() const { return resources_; }
-    // Reads whether high contrast is on; whether that changed.
     bool FollowHighContrast() { return colours_.FollowHighContrast(); }
     // The answer to one of the dialog window's painting messages; none to any other message.
     std::optional<LRESULT> Answer(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) const;
