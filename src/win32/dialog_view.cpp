@@ -143,8 +143,6 @@ LRESULT CALLBACK Win32DialogView::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPA
         LRESULT{0}, [&] { return self->HandleMessage(msg, wp, lp); }, [self](std::exception_ptr e) { self->Fail(e); });
 }
 
-// While a game runs its controls are disabled, and those Windows paints in its grey are drawn
-// again over its painting, so that they stay readable.
 LRESULT CALLBACK Win32DialogView::BusyPaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
     if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &Win32DialogView::BusyPaintProc, kBusyPaintSubclassId);
     const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);

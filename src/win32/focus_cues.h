@@ -1,6 +1,5 @@
 #pragma once
-// Keyboard cues: a dialog box hides its focus rectangles until the keyboard is used.
-// This plain window and its owner-drawn controls do the same, in these few steps.
+// Keyboard cues: like a dialog box, this window hides its focus rectangles until the keyboard is used.
 
 #include <windows.h>
 
@@ -12,8 +11,7 @@ void InitialiseKeyboardCues(HWND dialog);
 // A key that moves the focus (Tab, the arrows; Alt also shows the access keys) shows them.
 void ShowKeyboardCuesFor(HWND dialog, const MSG& msg);
 
-// Handles WM_UPDATEUISTATE for the dialog: redraws its controls when their focus
-// rectangles show or hide.
+// Handles WM_UPDATEUISTATE for the dialog.
 LRESULT UpdateUiState(HWND dialog, WPARAM wp, LPARAM lp);
 
 // Whether a control we draw shows its focus rectangle: it has the focus, and Windows

@@ -1,8 +1,6 @@
 #pragma once
-// The job that holds the game and every process it starts, so that the wait covers
-// the whole process tree. The job itself tells when its last process has ended:
-// no handle to any of its processes is needed, so a game that guards its processes
-// against being opened is waited for all the same.
+// The job that holds the game and every process it starts. The job itself tells when its last
+// process has ended, so a game that guards its processes against being opened is waited for too.
 
 #include <windows.h>
 

@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <vector>
-
 #include "game/game_run_mark.h"
 #include "win32/file_probe.h"
 #include "win32/game_job.h"
@@ -21,16 +19,6 @@ namespace zarn::win32 {
 #endif
 
 namespace {
-
-// The launch command in Windows' own text, converted once.
-struct WideCommand {
-    std::wstring commandLine, program, applicationName, parameters, folder;
-};
-
-WideCommand Widened(const LaunchCommand& command) {
-    return {Widen(command.commandLine), Widen(command.program), Widen(command.applicationName),
-            Widen(command.parameters), Widen(command.directory)};
-}
 
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
@@ -69,18 +57,17 @@ StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
     if (!SetEnvironmentVariableW(Widen(kGameRunMark).c_str(), Widen(mark.value).c_str()))
         return Failure(GetLastError());
     auto job = GameJob::Make(Widen(mark.jobName));
-    const WideCommand wide = Widened(command);
-    std::vector<wchar_t> line(wide.commandLine.begin(), wide.commandLine.end());
-    line.push_back(L'\0');  // CreateProcessW may write into the command line
+    std::wstring line = Widen(command.commandLine);  // CreateProcessW may write into it
+    const std::wstring applicationName = Widen(command.applicationName), folder = Widen(command.directory);
 
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(OrNull(wide.applicationName), line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        OrNull(wide.folder), &si, &pi))
-        return Failure(ReportedError(GetLastError(), wide.program));
+    if (!CreateProcessW(OrNull(applicationName), line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        OrNull(folder), &si, &pi))
+        return Failure(ReportedError(GetLastError(), Widen(command.program)));
     UniqueHandle process(pi.hProcess);
     UniqueHandle thread(pi.hThread);
     if (job && !job->Hold(process.get())) job.reset();
@@ -88,14 +75,15 @@ StartResult Win32GameLauncher::StartSuspended(const LaunchCommand& command) {
 }
 
 StartResult Win32GameLauncher::StartThroughShell(const LaunchCommand& command) {
-    const WideCommand wide = Widened(command);
+    const std::wstring program = Widen(command.program), parameters = Widen(command.parameters),
+                       folder = Widen(command.directory);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
     info.hwnd = owner_ ? owner_() : nullptr;  // the prompt opens in front of the dialog, not behind it
-    info.lpFile = wide.program.c_str();
-    info.lpParameters = wide.parameters.c_str();
-    info.lpDirectory = OrNull(wide.folder);
+    info.lpFile = program.c_str();
+    info.lpParameters = parameters.c_str();
+    info.lpDirectory = OrNull(folder);
     info.nShow = SW_SHOWNORMAL;
     // COM first, on this thread, as the shell asks of its callers; it stays until the program ends.
     if (!com_) com_.emplace();

@@ -1,7 +1,5 @@
 #pragma once
-// Starts the game with CreateProcessW, suspended and inside a job object of ours,
-// and watches every process in that job; or through the shell when the game asks
-// for administrator rights.
+// Starts the game with CreateProcessW, or through the shell (ShellExecuteExW).
 
 #include <windows.h>
 

@@ -1,8 +1,6 @@
 #pragma once
-// Functions of the system DLLs that only some runs need: the file-open box
-// (comdlg32), a start through the shell and COM for it (shell32, ole32). They are
-// loaded on first use, so a start pays nothing for them, and only ever from
-// Windows' own folder: never from the program's folder or the current one.
+// The system DLLs that only some runs need (the file-open box, a start through the shell), loaded
+// on first use, so a start pays nothing for them, and only ever from Windows' own folder.
 
 #include <windows.h>
 
