@@ -1,7 +1,6 @@
 #pragma once
-// The boundary that no exception may cross (window and subclass procedures, whose
-// callers are the system's own frames, and the program's event handlers), and the
-// program's error box, where the untrapped errors that reach it end.
+// The boundary that no exception may cross (window and subclass procedures, the program's
+// event handlers), and the program's error box, where the untrapped errors that reach it end.
 
 #include <exception>
 #include <new>

@@ -34,15 +34,13 @@ std::vector<Character> Characters(std::string_view text) {
     return characters;
 }
 
-// Characters that would make a box lie about a path: control characters (a NUL ends the box's
-// text, a line end breaks it), the line and paragraph separators, which break it too, and the
-// format characters of Unicode 16 (category Cf), which draw as nothing or turn what follows
-// around, the box's own words included: "zarn\u200Bsl.exe" would read as "zarnsl.exe". The
-// joiners U+200C and U+200D stay: they shape letters of real names. A byte that starts no
-// character shows so too.
 struct Range {
     char32_t first, last;
 };
+// What ShownPath replaces, as each would make the box lie about the path: a NUL ends the box's text,
+// a line end or separator breaks it, a format character draws as nothing or turns what follows around,
+// the box's own words included ("zarn\u200Bsl.exe" would read as "zarnsl.exe"). The joiners stay: they
+// shape letters of real names. U+FFFD stands for a byte that starts no character, which decodes as it.
 constexpr Range kShownAsReplacement[] = {
     {0x0000, 0x001F},   {0x007F, 0x009F},   {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},
     {0x06DD, 0x06DD},   {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
@@ -56,8 +54,7 @@ bool ShownAsReplacement(char32_t c) {
     return false;
 }
 
-// The start names the drive and the first folders, the end the program: both are kept
-// around an ellipsis when the path has more characters than a box shows.
+// Keeps the start (the drive and the first folders) and the end (the program) around the ellipsis.
 void Elide(std::vector<Character>& characters) {
     if (characters.size() <= kShownPathMost) return;
     const std::ptrdiff_t head = kShownPathMost / 2, tail = kShownPathMost - head - 1;

@@ -7,9 +7,9 @@
 
 namespace zarn {
 
-// Control characters (a NUL, a line break), bidirectional controls (U+061C, U+200E,
-// U+200F, U+202A-U+202E, U+2066-U+2069) and invisible format characters (U+200B,
-// U+2060, U+FEFF) show as U+FFFD; at most kShownPathMost characters, the middle
+// Control characters, the line and paragraph separators, the format characters of Unicode 16
+// (category Cf: bidirectional controls, invisible ones) but the joiners U+200C and U+200D, and
+// a byte that starts no character show as U+FFFD; at most kShownPathMost characters, the middle
 // elided with "…"; broken after a folder separator wherever a line would run past
 // kShownPathLine characters (a longer name is broken where the line is full).
 inline constexpr std::size_t kShownPathLine = 60;

@@ -34,8 +34,7 @@ char32_t DecodeCodePoint(std::string_view text, std::size_t at, std::size_t& len
     const unsigned char lead = byte(0);
     length = 1;
     std::size_t need;
-    char32_t c;
-    char32_t minimum;
+    char32_t c, minimum;
     if (lead < 0x80) return lead;
     if (lead >= 0xC2 && lead <= 0xDF) {
         need = 1, c = lead & 0x1F, minimum = 0x80;
@@ -73,10 +72,8 @@ std::string Utf16ToWtf8(std::u16string_view utf16) {
 std::u16string Wtf8ToUtf16(std::string_view wtf8) {
     std::u16string out;
     out.reserve(wtf8.size());
-    for (std::size_t at = 0; at < wtf8.size();) {
-        std::size_t length = 0;
+    for (std::size_t at = 0, length = 0; at < wtf8.size(); at += length) {
         const char32_t c = DecodeCodePoint(wtf8, at, length);
-        at += length;
         if (c >= 0x10000) {
             out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
             out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
@@ -89,11 +86,8 @@ std::u16string Wtf8ToUtf16(std::string_view wtf8) {
 
 std::size_t Utf16Length(std::string_view wtf8) {
     std::size_t units = 0;
-    for (std::size_t at = 0; at < wtf8.size();) {
-        std::size_t length = 0;
+    for (std::size_t at = 0, length = 0; at < wtf8.size(); at += length)
         units += DecodeCodePoint(wtf8, at, length) >= 0x10000 ? 2 : 1;
-        at += length;
-    }
     return units;
 }
 

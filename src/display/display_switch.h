@@ -1,6 +1,5 @@
 #pragma once
-// The display switch: finds the platform's display mode that matches a width,
-// height and colour depth, makes it the desktop mode and tells the user the outcome.
+// The display switch: makes the display mode of a width, height and depth the desktop's.
 
 #include <array>
 #include <cstdint>

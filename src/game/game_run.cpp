@@ -31,9 +31,6 @@ std::optional<GamePart> StillToEnd(GameProcess& game, GamePart waitedFor) {
     return GamePart::Others;
 }
 
-// Each pass looks at the game, then handles waiting messages; between passes the
-// thread sleeps until what it waits for ends or a message arrives.
-//
 // This is the one place where the program waits: the messages handled here run the
 // dialog's handlers nested inside the run, which SetupDialog::RunGameWhileBusy keeps
 // harmless. The pump drops WM_QUIT: the program ends when its window is gone, not on a
@@ -50,14 +47,12 @@ void WaitForEnd(GameProcess& game, MessagePump& pump) {
 // Starts the game, running nothing when the path names this very program.
 std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLauncher& launcher) {
     StartResult result = launcher.StartSuspended(command);
-    if (!result.process && result.error == StartError::ElevationRequired) {
-        // No self check here: the shell starts the game running, and it cannot be ZarnRes,
-        // whose manifest never asks for administrator rights.
-        result = launcher.StartThroughShell(command);
-        if (!result.process) throw StartFailure(command, result);
-        return std::move(result.process);
-    }
+    const bool throughShell = !result.process && result.error == StartError::ElevationRequired;
+    if (throughShell) result = launcher.StartThroughShell(command);
     if (!result.process) throw StartFailure(command, result);
+    // No self check after the shell: it starts the game running, and it cannot be ZarnRes,
+    // whose manifest never asks for administrator rights.
+    if (throughShell) return std::move(result.process);
     if (result.process->IsThisProgram()) {
         result.process->Discard();
         throw error::InvalidCall("The game path points at ZarnRes itself (" + ShownPath(command.program) +
@@ -71,10 +66,7 @@ std::unique_ptr<GameProcess> StartGame(const LaunchCommand& command, GameLaunche
 
 bool RunGameThenSwitchMode(std::string_view gamePath, std::string_view arguments, const GameServices& s) {
     const LaunchCommand command = BuildLaunchCommand(gamePath, arguments, s.files);
-    {
-        const auto game = StartGame(command, s.launcher);
-        WaitForEnd(*game, s.pump);
-    }
+    WaitForEnd(*StartGame(command, s.launcher), s.pump);
 
     // Read after the game has ended, so a value stored meanwhile is the one used.
     const std::string screenX = s.settings.Read(key::kScreenX);

@@ -1,8 +1,7 @@
 #pragma once
-// The mark a game run leaves in the game's environment. It names the run's job, so that
-// a ZarnRes that the game starts again (through a script, say) can tell that it runs
-// inside that run and start nothing (SetupDialog::Load), while any other start goes on
-// as usual. The launcher writes the mark and reads it back (win32/game_launcher.cpp).
+// The mark a game run leaves in the game's environment. It names the run's job, so that a ZarnRes
+// that the game starts again (through a script, say) starts nothing (SetupDialog::Load). The
+// launcher writes the mark and reads it back (win32/game_launcher.cpp).
 
 #include <functional>
 #include <optional>

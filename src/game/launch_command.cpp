@@ -1,7 +1,6 @@
 #include "game/launch_command.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <vector>
 
 #include "base/arguments.h"
@@ -14,10 +13,6 @@ namespace zarn {
 
 namespace {
 
-bool HoldsBlank(std::string_view text) { return std::any_of(text.begin(), text.end(), IsBlank); }
-
-// The path text as it is resolved and sent: without the blanks around it, and with
-// each line end a space, so that no line break of the path reaches the game.
 std::string PathText(std::string_view path) {
     std::string text(Trimmed(path, IsPathBlank));
     std::replace_if(text.begin(), text.end(), IsLineEnd, ' ');
@@ -49,8 +44,7 @@ RuntimeError NotAProgram(std::string_view folder) {
     return error::InvalidCall(ShownPath(folder) + " is a folder, not a program.");
 }
 
-// A word that holds a separator and is no option ('/' or '-' first) continues the
-// folder path before it: "Files\Van" after "C:\Program".
+// A word with a separator that is no option ('/' or '-' first), as "Files\Van" after "C:\Program".
 bool ContinuesFolder(std::string_view word) {
     return !word.empty() && word.front() != '/' && word.front() != '-' &&
            std::any_of(word.begin(), word.end(), IsPathSeparator);
@@ -86,9 +80,8 @@ std::vector<Candidate> CandidatesOf(std::string_view text) {
     return candidates;
 }
 
-// A path that is quoted or holds no blank: the platform's first token is the program.
-// It keeps the name as typed, without an ".exe" the look-up might add: the platform
-// finds the file itself from the command line, which the game reads as it was written.
+// The platform's first token is the program. It keeps the name as typed, without an ".exe" the look-up
+// might add: the platform finds the file itself from the command line, which the game reads as written.
 void SplitAsTyped(std::string_view text, LaunchCommand& command) {
     const FirstToken program = FirstTokenOf(text);
     // Quotes around nothing but blanks name no file; the platform would only say
@@ -99,9 +92,6 @@ void SplitAsTyped(std::string_view text, LaunchCommand& command) {
     command.commandLine = std::string(text);
 }
 
-// Looks up the candidates, longest first and each once, skipping those followed by more
-// of their own folder path and those whose name no file system keeps: the first that
-// names a file runs, and one that names a folder ends the search.
 bool ResolveWithBlanks(std::string_view text, LaunchCommand& command, FileProbe& files) {
     const std::vector<Candidate> candidates = CandidatesOf(text);
     for (auto candidate = candidates.rbegin(); candidate != candidates.rend(); ++candidate) {
@@ -124,10 +114,9 @@ bool ResolveWithBlanks(std::string_view text, LaunchCommand& command, FileProbe&
 LaunchCommand BuildLaunchCommand(std::string_view path, std::string_view arguments, FileProbe& files) {
     const std::string text = PathText(path);
     if (text.empty()) throw error::FileNotFound();
-    const bool asTyped = text.front() == '"' || !HoldsBlank(text);
+    const bool asTyped = text.front() == '"' || std::none_of(text.begin(), text.end(), IsBlank);
 
-    // A command line that could never be passed is refused before anything is looked
-    // up: a resolved program gains its quotes, and the end takes a unit of its own.
+    // A resolved program gains its quotes, and the end takes a unit of its own.
     const std::size_t units = Utf16Length(text) + (asTyped ? 0 : 2) + 1 + Utf16Length(arguments) + 1;
     if (units > kMaxCommandLineUnits)
         throw error::InvalidCall("Cannot start " + ShownPath(text) + ": its command line would be " +

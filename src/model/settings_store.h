@@ -6,8 +6,7 @@
 
 namespace zarn {
 
-// The program's per-user text values, by key name (model/settings.h). A failing read
-// or write raises a RuntimeError.
+// The values by key name (model/settings.h). A failing read or write raises a RuntimeError.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;

@@ -62,8 +62,6 @@ inline constexpr int kGamePathLabel = 105;
 inline constexpr int kBrowseButton = 106;
 }  // namespace id
 
-// The window's controls. The file-open box of the browse button is no window of the
-// dialog's; its design follows the table.
 inline constexpr std::size_t kControlCount = 7;
 
 // clang-format off
@@ -92,7 +90,7 @@ inline constexpr std::array<Control, kControlCount> kControls{{
 }};
 // clang-format on
 
-// The file-open box of the browse button.
+// The browse button's file-open box, which is no window of the dialog's.
 inline constexpr std::string_view kFileOpenTitle = "Please select the location of zarnsl.exe";
 inline constexpr std::string_view kFileOpenFilter = "zarnsl.exe|zarnsl.exe";
 inline constexpr std::string_view kFileOpenInitialFolder = "C:\\";
@@ -100,14 +98,11 @@ inline constexpr std::string_view kFileOpenInitialFolder = "C:\\";
 // Twips to pixels at a given DPI, rounded to the nearest pixel.
 constexpr int ToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerPixel * 96 / 2) / (kTwipsPerPixel * 96); }
 
-// The window's controls (all but the file-open box) by tab index: the order in which
-// the window creates them, which the keyboard's Tab follows.
+// The window's controls by tab index: the order in which the window creates them, which Tab follows.
 std::array<const Control*, kControlCount> ControlsByTabIndex();
 
-// The design of the window's control with this id, or nullptr.
+// The design of the control with this id, or with this name; nullptr when there is none.
 const Control* ControlWithId(int id);
-
-// The design of the control with this name, or nullptr.
 const Control* ControlNamed(std::string_view name);
 
 }  // namespace zarn::layout

@@ -32,12 +32,11 @@ void SetupDialog::Load() {
 
     if (ResSwitchForcesDialog(arguments_)) return;
 
-    if (settings.Read(key::kShowRes) == "11") {
-        view_.SetSkipDialog(true);
+    const bool skipDialog = settings.Read(key::kShowRes) == "11";
+    view_.SetSkipDialog(skipDialog);
+    if (skipDialog) {
         view_.Unload();
         RunGameWhileBusy(DirectLaunchPath(storedPath));
-    } else {
-        view_.SetSkipDialog(false);
     }
 }
 
@@ -68,8 +67,6 @@ void SetupDialog::OnBrowseClicked() {
     }
 }
 
-// The game at its default location wins; a game installed elsewhere is found
-// through the path the user chose in the dialog.
 std::string_view SetupDialog::DirectLaunchPath(std::string_view storedPath) const {
     if (storedPath.empty() || services_.game.files.Kind(std::string(kDefaultGamePath)) == PathKind::File)
         return kDefaultGamePath;
