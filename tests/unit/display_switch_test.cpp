@@ -8,15 +8,8 @@
 namespace zarn {
 namespace {
 
-struct DisplaySwitch : ::testing::Test {
-    fake::Log log;
-    fake::Display display{log};
-    fake::Boxes boxes{log};
-
-    bool Apply(int w, int h, int b) {
-        return ApplyScreenMode(static_cast<std::int16_t>(w), static_cast<std::int16_t>(h), static_cast<std::int16_t>(b),
-                               display, boxes);
-    }
+struct DisplaySwitch : ::testing::Test, fake::GameWorld {
+    bool Apply(std::int16_t w, std::int16_t h, std::int16_t b) { return ApplyScreenMode(w, h, b, display, boxes); }
 };
 
 TEST_F(DisplaySwitch, FirstMatchWinsWithItsOwnRefreshRate) {

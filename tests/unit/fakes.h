@@ -42,7 +42,6 @@ RuntimeError ErrorOf(Call&& call) {
     return RuntimeError(0, "no error");
 }
 
-// A fake that writes into the shared log.
 class Logged {
 public:
     explicit Logged(Log& log) : log_(&log) {}
@@ -106,17 +105,13 @@ public:
     std::optional<std::uint32_t> last;
 
     std::optional<DisplayMode> Enumerate(std::uint32_t index) override {
-        if (index >= modes.size()) {
-            last.reset();
-            return std::nullopt;
-        }
-        last = index;
-        return modes[index];
+        last = index < modes.size() ? std::optional(index) : std::nullopt;
+        return last ? std::optional(modes[index]) : std::nullopt;
     }
     ChangeResult ApplyEnumerated() override {
-        applied.push_back(modes.at(last.value()));
-        log_->push_back("apply " + std::to_string(applied.back().width) + "x" + std::to_string(applied.back().height) +
-                        "x" + std::to_string(applied.back().depth));
+        const DisplayMode& m = applied.emplace_back(modes.at(last.value()));
+        log_->push_back("apply " + std::to_string(m.width) + "x" + std::to_string(m.height) + "x" +
+                        std::to_string(m.depth));
         return answer;
     }
 };
@@ -230,11 +225,10 @@ public:
         ++shows;
         if (fail) throw error::InvalidCall("The file-open box could not be shown");
         if (answers.empty()) throw error::InvalidCall("The test gave the file-open box no answer");
-        auto answer = answers.front();
+        const auto answer = answers.front();
         answers.pop_front();
-        if (!answer) return false;
-        fileName = *answer;
-        return true;
+        if (answer) fileName = *answer;
+        return answer.has_value();
     }
     std::string FileName() const override { return fileName; }
 };
@@ -251,7 +245,6 @@ struct GameWorld {
     GameServices services{files, launcher, pump, settings, display, boxes};
 };
 
-// The setup dialog's window and file-open box beside everything a game run talks to.
 struct SetupWorld : GameWorld {
     View view{log};
     OpenBox openBox;

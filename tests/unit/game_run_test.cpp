@@ -21,9 +21,8 @@ struct GameRun : ::testing::Test, fake::GameWorld {
     }
 };
 
-// The contract: the game is let run only after it was checked, the process is
-// released before the first setting is read, and messages are handled after the
-// game has ended too.
+// The game is let run only after it was checked, the process is released before the first setting is read, and
+// messages are handled after the game has ended too.
 TEST_F(GameRun, WaitsForTheGameThenReadsTheSettingsAndSwitches) {
     launcher.passesUntilEnd = 2;
     EXPECT_TRUE(RunGameThenSwitchMode(kGame, "-x", services));
@@ -58,10 +57,7 @@ TEST_F(GameRun, WaitsOnTheGameThenOnWhatItStartedWatchedOnlyWhenSomeIsLeft) {
 
 TEST_F(GameRun, UsesWhatWasStoredWhileTheGameRan) {
     launcher.passesUntilEnd = 1;
-    pump.onDispatch = [&] {
-        settings.values["ScreenX"] = "800";
-        settings.values["ScreenY"] = "600";
-    };
+    pump.onDispatch = [&] { settings.values = {{"ScreenX", "800"}, {"ScreenY", "600"}, {"BitRes", "16"}}; };
     RunGameThenSwitchMode(kGame, "", services);
     ASSERT_EQ(display.applied.size(), 1u);
     EXPECT_EQ(display.applied[0].width, 800);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <utility>
 
@@ -11,22 +12,17 @@ namespace zarn {
 namespace {
 
 // A shown path's lines joined again, and the most characters on one of them.
-struct Lines {
+std::pair<std::string, std::size_t> LinesOf(const std::string& shown) {
     std::string joined;
     std::size_t longest = 0;
-};
-Lines LinesOf(const std::string& shown) {
-    Lines lines;
-    std::size_t line = 0;
-    for (const char c : shown) {
-        if (c == '\n') {
-            line = 0;
-        } else {
-            lines.joined.push_back(c);
-            if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) lines.longest = std::max(lines.longest, ++line);
-        }
+    std::istringstream lines(shown);
+    for (std::string line; std::getline(lines, line);) {
+        joined += line;
+        const auto characters =
+            std::count_if(line.begin(), line.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; });
+        longest = std::max(longest, static_cast<std::size_t>(characters));
     }
-    return lines;
+    return {joined, longest};
 }
 
 TEST(ShownPath, DeepPathsBreakAfterAFolderSoTheBoxStaysNarrow) {
@@ -35,9 +31,9 @@ TEST(ShownPath, DeepPathsBreakAfterAFolderSoTheBoxStaysNarrow) {
     for (int i = 0; i < 8; ++i) deep += "\\folder_number_" + std::to_string(i);
     deep += "\\zarnsl.exe";
     const std::string shown = ShownPath(deep);
-    const Lines lines = LinesOf(shown);
-    EXPECT_EQ(lines.joined, deep);  // only line breaks were added, each after a separator
-    EXPECT_LE(lines.longest, kShownPathLine);
+    const auto [joined, longest] = LinesOf(shown);
+    EXPECT_EQ(joined, deep);  // only line breaks were added, each after a separator
+    EXPECT_LE(longest, kShownPathLine);
     EXPECT_NE(shown.find("\\\n"), std::string::npos);
 }
 
@@ -78,11 +74,11 @@ TEST(ShownPath, AnOverlongPathKeepsWholeCharactersAroundAnEllipsisOnShortLines) 
     const std::string wide = "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAE";  // three characters
     const std::string path = "C:\\" + std::string(140, 'a') + wide + std::string(1 << 20, 'm') + wide +
                              std::string(138, 'e') + "\\zarnsl.exe";
-    const Lines lines = LinesOf(ShownPath(path));
+    const auto [joined, longest] = LinesOf(ShownPath(path));
     // 150 characters, the ellipsis, then the last 149.
-    EXPECT_EQ(lines.joined, "C:\\" + std::string(140, 'a') + wide + std::string(4, 'm') + "\xE2\x80\xA6" +
-                                std::string(138, 'e') + "\\zarnsl.exe");
-    EXPECT_LE(lines.longest, kShownPathLine);
+    EXPECT_EQ(joined, "C:\\" + std::string(140, 'a') + wide + std::string(4, 'm') + "\xE2\x80\xA6" +
+                          std::string(138, 'e') + "\\zarnsl.exe");
+    EXPECT_LE(longest, kShownPathLine);
 }
 
 }  // namespace

@@ -14,8 +14,9 @@ using fake::kGame;
 struct StartUp : ::testing::Test, fake::SetupWorld {
     StartUp() { display.modes = {{1024, 768, 16, 60}}; }
 
-    // Runs the start-up; the error that ended it, if any (a direct launch without stored settings).
+    // Runs a start-up, after which Started() holds only what it started; the error that ended it, if any.
     RuntimeError Load(std::string arguments) {
+        launcher.started.clear();
         SetupDialog setup = Dialog(std::move(arguments));
         return fake::ErrorOf([&] { setup.Load(); });
     }
@@ -43,8 +44,7 @@ TEST_F(StartUp, FillsTheDialogFromStoredSettingsBeforeDeciding) {
 }
 
 TEST_F(StartUp, ShowResElevenLaunchesTheDefaultGameWithTheArgumentsAfterClosing) {
-    settings.values["ShowRes"] = "11";
-    settings.values.insert({{"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}});
+    settings.values = {{"ShowRes", "11"}, {"ScreenX", "1024"}, {"ScreenY", "768"}, {"BitRes", "16"}};
     Load("-window -skip intro");
     EXPECT_EQ(Started(), (std::vector<std::string>{kGame + " -window -skip intro"}));
     EXPECT_EQ(view.skipDialog, true);
@@ -53,12 +53,6 @@ TEST_F(StartUp, ShowResElevenLaunchesTheDefaultGameWithTheArgumentsAfterClosing)
     EXPECT_LT(unload - log.begin(),
               std::find(log.begin(), log.end(), "start " + kGame + " -window -skip intro") - log.begin());
     EXPECT_EQ(boxes.shown.back().text, "The display settings change was successful");
-}
-
-TEST_F(StartUp, DirectLaunchWithoutArgumentsKeepsTheTrailingBlank) {
-    settings.values["ShowRes"] = "11";
-    Load("");
-    EXPECT_EQ(Started(), (std::vector<std::string>{kGame + " "}));
 }
 
 TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) {
@@ -74,7 +68,6 @@ TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) 
     // No file there: the stored path, with its blank, is resolved like a typed one;
     // the arguments and the checks are the same.
     files.existing = {stored, "D:\\My.exe"};
-    launcher.started.clear();
     Load("-x");
     EXPECT_EQ(Started(), (std::vector<std::string>{"\"" + stored + "\" -x"}));
     EXPECT_EQ(launcher.commands.back().directory, "D:\\My Games");
@@ -82,7 +75,6 @@ TEST_F(StartUp, DirectLaunchRunsTheDefaultGameElseTheStoredOneElseFileNotFound) 
 
     // Neither names a program: "File not found", and nothing runs.
     files.existing = {"D:\\My.exe"};
-    launcher.started.clear();
     EXPECT_EQ(Load("-x").number(), 53);
     EXPECT_TRUE(Started().empty());
 }
@@ -118,13 +110,13 @@ TEST_F(StartUp, AZarnResStartedByAGameRunStartsNothing) {
     EXPECT_TRUE(log.empty());  // nothing shown, read or started
 }
 
-// "/res" where it brings the dialog back keeps the dialog with the box clear, ShowRes not even read.
+// "/res" where it brings the dialog back keeps the dialog with the box clear, ShowRes not even read. Elsewhere the
+// game gets the arguments after a blank, kept even when there are none.
 TEST_F(StartUp, TheResSwitchKeepsTheDialogOnlyAfterTheFirstCharacter) {
     settings.values["ShowRes"] = "11";
     for (const auto& [args, keepsDialog] : kResSwitchCases) {
         log.clear();
         view = fake::View(log);
-        launcher.started.clear();
         Load(args);
         EXPECT_EQ(view.loaded, keepsDialog) << args;
         EXPECT_EQ(view.skipDialog, !keepsDialog) << args;
@@ -137,7 +129,6 @@ TEST_F(StartUp, OnlyExactlyElevenSkipsTheDialog) {
     for (const char* showRes : {"00", "1", "11 ", " 11", "111", ""}) {
         settings.values["ShowRes"] = showRes;
         view = fake::View(log);
-        launcher.started.clear();
         view.skipDialog = true;
         Load("");
         EXPECT_TRUE(Started().empty()) << '"' << showRes << '"';

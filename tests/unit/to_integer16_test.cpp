@@ -11,11 +11,9 @@ int ErrorNumberOf(std::string_view text) {
 }
 
 TEST(ToInteger16, ConvertsWholeNumbersInRange) {
-    EXPECT_EQ(ToInteger16("1024"), 1024);
-    EXPECT_EQ(ToInteger16("016"), 16);
-    EXPECT_EQ(ToInteger16("32767"), 32767);
-    EXPECT_EQ(ToInteger16("-32768"), -32768);
-    EXPECT_EQ(ToInteger16(" 16 "), 16);
+    const std::pair<const char*, int> cases[] = {
+        {"1024", 1024}, {"016", 16}, {"32767", 32767}, {"-32768", -32768}, {" 16 ", 16}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(ToInteger16(text), value) << text;
 }
 
 TEST(ToInteger16, TextThatIsNoNumberIsATypeMismatch) {

@@ -19,10 +19,11 @@ long Procedure(ErrorBox& box, const std::function<long()>& body) {
 
 RuntimeError Caught(auto thrown) { return UntrappedError(std::make_exception_ptr(thrown)); }
 
-TEST(UntrappedErrors, AWindowProcedureAnswersItsFallbackAndOnlyTheFirstErrorShows) {
-    fake::Log log;
-    fake::Boxes boxes(log);
-    ErrorBox box(boxes);
+struct UntrappedErrors : ::testing::Test, fake::GameWorld {
+    ErrorBox box{boxes};
+};
+
+TEST_F(UntrappedErrors, AWindowProcedureAnswersItsFallbackAndOnlyTheFirstErrorShows) {
     EXPECT_EQ(Procedure(box, [] { return 7L; }), 7);
     EXPECT_FALSE(box.shown());
 
@@ -41,8 +42,7 @@ TEST(UntrappedErrors, AWindowProcedureAnswersItsFallbackAndOnlyTheFirstErrorShow
     EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
-// The box's text: number, blank line, description.
-TEST(UntrappedErrors, WhateverIsThrownBecomesARunTimeError) {
+TEST_F(UntrappedErrors, WhateverIsThrownBecomesARunTimeError) {
     EXPECT_EQ(RunTimeErrorText(error::FileNotFound()), "Run-time error '53':\n\nFile not found");
     EXPECT_EQ(RunTimeErrorText(Caught(error::TypeMismatch())), "Run-time error '13':\n\nType mismatch");
     EXPECT_EQ(RunTimeErrorText(Caught(std::out_of_range("no control with that id"))),
@@ -50,14 +50,11 @@ TEST(UntrappedErrors, WhateverIsThrownBecomesARunTimeError) {
     EXPECT_EQ(RunTimeErrorText(Caught(std::bad_alloc())), "Run-time error '7':\n\nOut of memory");
     EXPECT_EQ(RunTimeErrorText(Caught(42)), "Run-time error '5':\n\nInvalid procedure call or argument");
 
-    fake::Log log;
-    fake::Boxes boxes(log);
-    ErrorBox box(boxes);
     EXPECT_FALSE(RunHandler(box, [] { throw 42; }));
     EXPECT_EQ(log, fake::Log{"box Run-time error '5':\n\nInvalid procedure call or argument"});
 }
 
-TEST(UntrappedErrors, AReportThatFailsItselfStaysInsideTheBoundary) {
+TEST_F(UntrappedErrors, AReportThatFailsItselfStaysInsideTheBoundary) {
     const auto fails = []() -> int { throw error::FileNotFound(); };
     const auto failingReport = [](std::exception_ptr) { throw std::bad_alloc(); };
     static_assert(noexcept(CatchAtBoundary(0, fails, failingReport)));

@@ -19,9 +19,7 @@ TEST(Wtf8, EveryUtf16TextComesBackUnchangedUnpairedSurrogatesIncluded) {
         EXPECT_EQ(Utf16Length(inner), t.size());
     }
     EXPECT_EQ(Utf16ToWtf8(std::u16string(1, char16_t(0xD800))), "\xED\xA0\x80");
-    EXPECT_EQ(Wtf8ToUtf16("a\xFF"
-                          "b\xC3"),
-              u"a\uFFFDb\uFFFD");  // stray bytes never vanish silently
+    EXPECT_EQ(Wtf8ToUtf16(std::string{'a', '\xFF', 'b', '\xC3'}), u"a\uFFFDb\uFFFD");  // stray bytes never vanish
 }
 
 }  // namespace
