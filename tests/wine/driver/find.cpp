@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "win32/gdi.h"
 #include "win32/handles.h"
@@ -69,9 +70,7 @@ long Difference(const std::vector<DWORD>& a, const std::vector<DWORD>& b) {
 const std::array<const layout::Control*, layout::kControlCount> kWindowControls = layout::ControlsByTabIndex();
 
 void Fail(const char* fmt, const char* arg) {
-    std::printf("error: ");
-    std::printf(fmt, arg);
-    std::printf("\n");
+    std::printf(("error: " + std::string(fmt) + "\n").c_str(), arg);
     std::fflush(stdout);
     std::exit(1);
 }
@@ -79,10 +78,9 @@ void Fail(const char* fmt, const char* arg) {
 std::string OneLine(std::wstring_view w) {
     std::string out;
     for (char c : Narrow(w)) {
-        if (c == '\r') continue;
         if (c == '\n')
             out += "\\n";
-        else
+        else if (c != '\r')
             out += c;
     }
     return out;
@@ -194,9 +192,7 @@ RECT RectIn(HWND dialog, HWND child) {
 std::string TabOrder(HWND dialog) {
     HWND start = FocusIn(dialog);
     if (!start || start == dialog || !IsChild(dialog, start)) return {};
-    // Walk from the focused control until the cycle closes.
-    HWND top = start;
-    if (GetParent(top) != dialog) top = GetParent(top);
+    HWND top = GetParent(start) == dialog ? start : GetParent(start);
     std::string order;
     HWND cur = top;
     for (int i = 0; i < 20; ++i) {
@@ -222,22 +218,15 @@ const char* IconName(HWND box) {
         RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         RECT r;
         GetWindowRect(icon, &r);
-        std::vector<DWORD> shown;
-        {
-            const WindowDc screen;
-            shown = Grab(screen.get(), r.left, r.top, nullptr, 0);
-        }
-        struct Known {
-            LPCSTR id;
-            const char* name;
-        };
+        const std::vector<DWORD> shown = Grab(WindowDc().get(), r.left, r.top, nullptr, 0);
+        using Known = std::pair<LPCSTR, const char*>;
         long bestDiff = 32L * 32 * 3 * 40;  // more than this apart is no match
-        for (Known k : {Known{IDI_HAND, "critical"}, Known{IDI_ASTERISK, "information"},
-                        Known{IDI_QUESTION, "question"}, Known{IDI_EXCLAMATION, "exclamation"}}) {
-            long d = Difference(shown, Grab(nullptr, 0, 0, LoadIconA(nullptr, k.id), shown[0]));
+        for (auto [id, name] : {Known{IDI_HAND, "critical"}, Known{IDI_ASTERISK, "information"},
+                                Known{IDI_QUESTION, "question"}, Known{IDI_EXCLAMATION, "exclamation"}}) {
+            long d = Difference(shown, Grab(nullptr, 0, 0, LoadIconA(nullptr, id), shown[0]));
             if (d < bestDiff) {
                 bestDiff = d;
-                best = k.name;
+                best = name;
             }
         }
         return best != nullptr;

@@ -8,19 +8,12 @@ namespace uidriver {
 
 std::optional<std::vector<WORD>> KeyChord(std::string_view key) {
     std::vector<WORD> vks;
-    auto plus = key.find('+');
-    while (plus != std::string_view::npos) {
-        std::string_view mod = key.substr(0, plus);
-        if (mod == "shift")
-            vks.push_back(VK_SHIFT);
-        else if (mod == "alt")
-            vks.push_back(VK_MENU);
-        else if (mod == "ctrl")
-            vks.push_back(VK_CONTROL);
-        else
-            return std::nullopt;
+    for (auto plus = key.find('+'); plus != std::string_view::npos; plus = key.find('+')) {
+        const std::string_view mod = key.substr(0, plus);
+        const WORD vk = mod == "shift" ? VK_SHIFT : mod == "alt" ? VK_MENU : mod == "ctrl" ? VK_CONTROL : 0;
+        if (!vk) return std::nullopt;
+        vks.push_back(vk);
         key.remove_prefix(plus + 1);
-        plus = key.find('+');
     }
     struct Named {
         const char* name;

@@ -40,6 +40,11 @@ const std::string& Arg(const Args& args, size_t i) {
 
 double SecondsOr(const Args& args, double otherwise) { return args.empty() ? otherwise : std::atof(args[0].c_str()); }
 
+// Presses a box's button as the dialog manager would see it.
+void Press(HWND box, int button) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+}
+
 int VerbMsgBox(const Args& args) {
     const bool keep = !args.empty() && args[0] == "--keep";
     HWND box = WaitFor(IsBox, "a ZarnRes message box");
@@ -55,12 +60,11 @@ int VerbMsgBox(const Args& args) {
     if (keep) return 0;
     HWND ok = GetDlgItem(box, IDOK);
     if (!ok) Fail("the box has no OK button");
-    // Pressed as the dialog manager would see it; should that press get lost (seen
-    // once under Wine, right after a display mode change), the button is clicked,
-    // then Enter is typed, before the box counts as stuck.
+    // OK is pressed; should that press get lost (seen once under Wine, right after a display
+    // mode change), the button is clicked, then Enter is typed, before the box counts as stuck.
     for (int attempt = 0; attempt < 3 && IsWindow(box); ++attempt) {
         if (attempt == 0) {
-            PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+            Press(box, IDOK);
         } else if (attempt == 1) {
             std::printf("note: OK did not take at once; clicking the button\n");
             PostMessageW(ok, BM_CLICK, 0, 0);
@@ -167,21 +171,16 @@ int VerbLayout(const Args&) {
                         std::to_string(clientWidth) + "x" + std::to_string(clientHeight));
     for (const layout::Control* c : kWindowControls) CheckPlace(dlg, *c, dpi, wrong);
     std::printf("taborder:%s\n", TabOrder(dlg).c_str());
-    if (wrong.empty()) {
-        std::printf("layout: ok\n");
-        return 0;
-    }
     std::string verdict;
-    for (const auto& w : wrong) verdict += (verdict.empty() ? "" : "; ") + w;
-    std::printf("layout: wrong: %s\n", verdict.c_str());
-    return 1;
+    for (const auto& w : wrong) verdict += (verdict.empty() ? "wrong: " : "; ") + w;
+    std::printf("layout: %s\n", wrong.empty() ? "ok" : verdict.c_str());
+    return wrong.empty() ? 0 : 1;
 }
 
 int VerbSelect(const Args& args) {
     const std::string& name = Arg(args, 0);
     const int row = std::atoi(Arg(args, 1).c_str());
-    HWND dlg = WaitDialog();
-    HWND combo = ControlWindow(dlg, name);
+    HWND combo = ControlWindow(WaitDialog(), name);
     if (!IsWindowEnabled(combo)) Fail("%s is disabled", name.c_str());  // no user could change it
     if (Send(combo, CB_SETCURSEL, static_cast<WPARAM>(row)) != row) Fail("row not selectable");
     std::printf("%s: %s\n", name.c_str(), Narrow(ComboRow(combo, row)).c_str());
@@ -215,8 +214,7 @@ int VerbSetText(const Args& args) {
 
 int VerbClick(const Args& args) {
     const std::string& name = Arg(args, 0);
-    HWND dlg = WaitDialog();
-    HWND button = ControlWindow(dlg, name);
+    HWND button = ControlWindow(WaitDialog(), name);
     if (!IsWindowEnabled(button)) std::printf("note: %s is disabled\n", name.c_str());
     // Posted, not sent: the click may start a game run that lasts a while.
     PostMessageW(button, BM_CLICK, 0, 0);
@@ -295,13 +293,6 @@ int VerbGone(const Args& args) {
     return 0;
 }
 
-// The file name field: a combobox (id 0x47c) in the explorer-style box, an
-// edit (id 0x480) in the old style.
-HWND FileNameField(HWND box) {
-    if (HWND c = GetDlgItem(box, 0x47c)) return c;
-    return GetDlgItem(box, 0x480);
-}
-
 // The file-open box's title, "Look in" folder (list 0x471), file type (list 0x470) and
 // the number of files its list (a list view inside the shell view) shows.
 void PrintFileOpen(HWND box) {
@@ -331,15 +322,14 @@ int VerbFileOpen(const Args& args) {
     HWND box = WaitFor(IsFileOpen, "the file-open box");
     PrintFileOpen(box);
     if (keep) return 0;
-    if (cancel) {
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(box, IDCANCEL)));
-    } else {
-        HWND field = FileNameField(box);
+    if (!cancel) {
+        // The file name field: a combobox (id 0x47c) in the explorer-style box, an edit (0x480) in the old style.
+        HWND field = GetDlgItem(box, 0x47c);
+        if (!field) field = GetDlgItem(box, 0x480);
         if (!field) Fail("the file-open box has no file name field");
         Send(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     }
+    Press(box, cancel ? IDCANCEL : IDOK);
     Within(5.0, [&] { return !IsWindow(box) || !IsWindowVisible(box); });
     if (IsWindow(box) && IsWindowVisible(box)) Fail("the file-open box is still open");
     std::printf("fileopen: closed\n");
@@ -389,8 +379,7 @@ int RegGet(const Args& args) {
             if (RegQueryValueExW(key.get(), Widen(n).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) ==
                 ERROR_SUCCESS) {
                 buf[size / sizeof(wchar_t)] = 0;
-                std::wstring v(buf);
-                shown = type == REG_SZ ? "\"" + Narrow(v) + "\"" : "<type " + std::to_string(type) + ">";
+                shown = type == REG_SZ ? "\"" + Narrow(buf) + "\"" : "<type " + std::to_string(type) + ">";
             }
         }
         std::printf("%s=%s\n", n.c_str(), shown.c_str());
@@ -501,9 +490,7 @@ constexpr Verb kVerbs[] = {
     {"click", "CONTROL", "clicks a button (posted, so a long game run does not block)", VerbClick},
     {"clicks", "CONTROL N", "N quick clicks with the real mouse (2 make a double click)", VerbClicks},
     {"keys", "KEY...",
-     "types keys into the dialog: tab, shift+tab, enter, space, down, up, esc, alt+f4, home, end, "
-     "a letter",
-     VerbKeys},
+     "types keys into the dialog: tab, shift+tab, enter, space, down, up, esc, alt+f4, home, end, a letter", VerbKeys},
     {"focus", "", "prints which control has the keyboard focus", VerbFocus},
     {"close", "[--send]",
      "closes the dialog by its frame; --send sends WM_CLOSE as another program may, waiting up to -t SECONDS",
@@ -533,10 +520,9 @@ void Usage() {
     std::printf("\n\n");
     for (const Verb& v : kVerbs) {
         const std::string call = std::string(v.name) + (v.args.empty() ? "" : " ") + std::string(v.args);
-        if (call.size() > 24)
-            std::printf("  %s\n  %-24s %s\n", call.c_str(), "", std::string(v.help).c_str());
-        else
-            std::printf("  %-24s %s\n", call.c_str(), std::string(v.help).c_str());
+        const bool ownLine = call.size() > 24;
+        if (ownLine) std::printf("  %s\n", call.c_str());
+        std::printf("  %-24s %s\n", ownLine ? "" : call.c_str(), std::string(v.help).c_str());
     }
     std::fflush(stdout);
     std::exit(2);

@@ -82,7 +82,9 @@ unsigned long SettingNumber(const std::wstring& name, unsigned long fallback) {
     return v.empty() ? fallback : std::wcstoul(v.c_str(), nullptr, 0);
 }
 
+// Appends a line to FILE; no file named, nothing is logged.
 void AppendLog(const std::wstring& file, const std::wstring& line) {
+    if (file.empty()) return;
     // Retried briefly: two copies may start at once and share the file.
     for (int attempt = 0; attempt < 50; ++attempt) {
         HANDLE h = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
@@ -98,7 +100,11 @@ void AppendLog(const std::wstring& file, const std::wstring& line) {
     }
 }
 
-bool StartProgram(const std::wstring& program, DWORD flags, DWORD& error, bool guarded = false) {
+std::wstring commandLine, events;
+
+// Starts PROGRAM and does not wait for it; should that fail, logs "<WHAT>-error <code>"
+// to the events when WHAT is given.
+bool StartProgram(const std::wstring& program, DWORD flags, const wchar_t* what = nullptr, bool guarded = false) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -112,7 +118,8 @@ bool StartProgram(const std::wstring& program, DWORD flags, DWORD& error, bool g
     SetSecurityDescriptorDacl(&guard, TRUE, &emptyList, FALSE);
     if (!CreateProcessW(program.c_str(), line.data(), guarded ? &attributes : nullptr, nullptr, FALSE, flags, nullptr,
                         nullptr, &si, &pi)) {
-        error = GetLastError();
+        const DWORD error = GetLastError();
+        if (what) AppendLog(events, what + (L"-error " + std::to_wstring(error)));
         return false;
     }
     CloseHandle(pi.hThread);
@@ -120,33 +127,16 @@ bool StartProgram(const std::wstring& program, DWORD flags, DWORD& error, bool g
     return true;
 }
 
-void StartShortChildren(unsigned long count, const std::wstring& events) {
+void StartShortChildren(unsigned long count) {
     wchar_t self[MAX_PATH];
     const DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH);
     const std::wstring ms = Setting(L"ZARNSL_CHILDREN_MS");
     SetEnvironmentVariableW(kShortChildMs, ms.empty() ? L"0" : ms.c_str());
     unsigned long started = 0;
-    DWORD error = 0;
     for (unsigned long i = 0; i < count && n > 0 && n < MAX_PATH; ++i)
-        if (StartProgram(std::wstring(self, n), 0, error)) ++started;
+        if (StartProgram(std::wstring(self, n), 0)) ++started;
     SetEnvironmentVariableW(kShortChildMs, nullptr);
-    if (!events.empty()) AppendLog(events, L"children " + std::to_wstring(started) + L"/" + std::to_wstring(count));
-}
-
-std::wstring commandLine;
-
-// The start's time, its command line and its current folder, each where it is asked for.
-void LogStart(unsigned long long startTicks) {
-    const std::wstring startLog = Setting(L"ZARNSL_START_LOG");
-    if (!startLog.empty()) AppendLog(startLog, L"start " + std::to_wstring(startTicks));
-    const std::wstring log = Setting(L"ZARNSL_LOG");
-    if (!log.empty()) AppendLog(log, commandLine);
-    const std::wstring cwdLog = Setting(L"ZARNSL_CWD_LOG");
-    if (!cwdLog.empty()) {
-        wchar_t cwd[MAX_PATH];
-        const DWORD n = GetCurrentDirectoryW(MAX_PATH, cwd);
-        AppendLog(cwdLog, std::wstring(cwd, n < MAX_PATH ? n : 0));
-    }
+    AppendLog(events, L"children " + std::to_wstring(started) + L"/" + std::to_wstring(count));
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -200,24 +190,26 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
         Sleep(std::wcstoul(shortChildMs.c_str(), nullptr, 0));
         return 0;
     }
+    // The start's time, its command line and its current folder, each where it is asked for.
     commandLine = GetCommandLineW();
-    LogStart(startTicks);
-    std::wstring events = Setting(L"ZARNSL_EVENTS");
+    AppendLog(Setting(L"ZARNSL_START_LOG"), L"start " + std::to_wstring(startTicks));
+    AppendLog(Setting(L"ZARNSL_LOG"), commandLine);
+    wchar_t cwd[MAX_PATH];
+    const DWORD cwdLength = GetCurrentDirectoryW(MAX_PATH, cwd);
+    AppendLog(Setting(L"ZARNSL_CWD_LOG"), std::wstring(cwd, cwdLength < MAX_PATH ? cwdLength : 0));
+    events = Setting(L"ZARNSL_EVENTS");
 
     std::wstring mode = Setting(L"ZARNSL_MODE");
-    if (!mode.empty() && SetModeFromText(mode.c_str()) == DISP_CHANGE_SUCCESSFUL && !events.empty())
+    if (!mode.empty() && SetModeFromText(mode.c_str()) == DISP_CHANGE_SUCCESSFUL)
         AppendLog(events, L"switched " + mode);
 
     const unsigned long children = SettingNumber(L"ZARNSL_CHILDREN", 0);
-    if (children > 0) StartShortChildren(children, events);
+    if (children > 0) StartShortChildren(children);
 
-    std::wstring child = Setting(L"ZARNSL_CHILD");
-    if (!child.empty()) {
-        const DWORD flags = Setting(L"ZARNSL_BREAKAWAY") == L"1" ? CREATE_BREAKAWAY_FROM_JOB : 0;
-        DWORD error = 0;
-        if (!StartProgram(child, flags, error, Setting(L"ZARNSL_GUARD") == L"1") && !events.empty())
-            AppendLog(events, L"child-error " + std::to_wstring(error));
-    }
+    const std::wstring child = Setting(L"ZARNSL_CHILD");
+    if (!child.empty())
+        StartProgram(child, Setting(L"ZARNSL_BREAKAWAY") == L"1" ? CREATE_BREAKAWAY_FROM_JOB : 0, L"child",
+                     Setting(L"ZARNSL_GUARD") == L"1");
 
     DWORD sleepMs = SettingNumber(L"ZARNSL_SLEEP_MS", 0);
     if (sleepMs > 0) {
@@ -226,10 +218,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
         else
             RunWindow(instance, sleepMs, show);
     }
-    if (!events.empty()) AppendLog(events, L"end " + std::to_wstring(SystemTicks()));
+    AppendLog(events, L"end " + std::to_wstring(SystemTicks()));
     const std::wstring last = Setting(L"ZARNSL_LAST");
-    DWORD error = 0;
-    if (!last.empty() && !StartProgram(last, 0, error) && !events.empty())
-        AppendLog(events, L"last-error " + std::to_wstring(error));
+    if (!last.empty()) StartProgram(last, 0, L"last");
     return static_cast<int>(SettingNumber(L"ZARNSL_EXIT", 0));
 }
