@@ -48,12 +48,11 @@ void CreateControl(HWND dialog, HINSTANCE instance, const PaintResources& resour
                         dpi.FromTwips(design.left), dpi.FromTwips(design.top), size.cx, size.cy, dialog,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
     if (!control) throw SystemError(GetLastError(), "Creating the dialog's controls");
-    // A list's rows are drawn by the painter in their font: told the font, a list would
-    // only resize itself once more, before its rows' height below.
+    // A list's rows are drawn by the painter in their font: told the font, a list would only resize
+    // itself once more. Its closed height is the designed one instead, and its rows match it.
     if (design.kind != layout::Kind::DropDownList)
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(resources.FontOf(design)), FALSE);
-    // A list's closed height is the designed one, and its rows match it.
-    if (design.kind == layout::Kind::DropDownList)
+    else
         for (const WPARAM part : {static_cast<WPARAM>(-1), WPARAM{0}})
             SendMessageW(control, CB_SETITEMHEIGHT, part, dpi.FromTwips(design.height) - 2 * kListRowFramePx);
 }

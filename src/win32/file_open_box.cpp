@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include <vector>
+#include <algorithm>
 
 #include "base/errors.h"
 #include "setup/layout.h"
@@ -16,11 +16,8 @@ namespace {
 // "description|pattern" to the platform's "description\0pattern\0\0".
 std::wstring FilterString(std::string_view filter) {
     std::wstring out = Widen(filter);
-    for (auto& c : out)
-        if (c == L'|') c = L'\0';
-    out.push_back(L'\0');
-    out.push_back(L'\0');
-    return out;
+    std::replace(out.begin(), out.end(), L'|', L'\0');
+    return out.append(2, L'\0');
 }
 
 // The process's current folder, put back when this goes: an open box moves it
@@ -52,9 +49,8 @@ bool Win32FileOpenBox::ShowOpen() {
     const std::wstring title = Widen(layout::kFileOpenTitle);
     const std::wstring initialFolder = Widen(layout::kFileOpenInitialFolder);
     // Like the control it stands for, the box starts from the name chosen last, if any.
-    std::vector<wchar_t> file(32768, L'\0');
-    const std::wstring last = Widen(fileName_);
-    std::copy(last.begin(), last.end(), file.begin());
+    std::wstring file = Widen(fileName_);
+    file.resize(32768, L'\0');
 
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);

@@ -10,8 +10,6 @@ namespace zarn::win32 {
 
 namespace {
 
-bool StartsWith(const std::wstring& text, const wchar_t* start) { return text.rfind(start, 0) == 0; }
-
 // A path in a form the file APIs take at any length. A path of MAX_PATH or more
 // gets the \\?\ prefix (\\?\UNC\ for a share), which only a full path takes and
 // which turns off Windows' own clean-up of the path: so the path is made full
@@ -25,7 +23,7 @@ std::wstring Reachable(const std::wstring& path) {
     }
     if (full.size() < MAX_PATH) return path.size() < MAX_PATH ? path : full;
     if (full.size() > 2 && full[1] == L':' && full[2] == L'\\') return L"\\\\?\\" + full;
-    if (StartsWith(full, L"\\\\") && !StartsWith(full, L"\\\\?\\") && !StartsWith(full, L"\\\\.\\"))
+    if (full.starts_with(L"\\\\") && !full.starts_with(L"\\\\?\\") && !full.starts_with(L"\\\\.\\"))
         return L"\\\\?\\UNC" + full.substr(1);
     return full;  // prefixed already, or relative: no prefix reaches further
 }

@@ -47,10 +47,6 @@ void Check(bool holds, const char* what) {
 }
 
 using zarn::IsBlank;
-bool StartsWith(std::string_view text, std::string_view start) { return text.substr(0, start.size()) == start; }
-bool EndsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
 bool HoldsSeparator(std::string_view text) { return text.find_first_of("\\/") != std::string_view::npos; }
 
 // The path as it is resolved and sent: line ends as spaces, the blanks around it dropped.
@@ -128,7 +124,7 @@ void CheckRefusal(const zarn::RuntimeError& e, const Input& in) {
                          "53 for a path as typed only when its program is blank");
         return Check(LongerNamedPart(in.path, 0, files).empty(), "53 only when no part names anything");
     }
-    Check(EndsWith(e.description(), " is a folder, not a program."), "5 within the limit only for a folder");
+    Check(e.description().ends_with(" is a folder, not a program."), "5 within the limit only for a folder");
     Check(!files.asked.empty() && What(files, files.asked.back()) == Named::Folder,
           "the folder refused is the last part looked up");
     if (!in.asTyped)
@@ -142,14 +138,14 @@ void CheckCommand(const zarn::LaunchCommand& command, const Input& in) {
     const std::string& arguments = in.arguments;
     Check(std::set<std::string>(files.asked.begin(), files.asked.end()).size() == files.asked.size(),
           "each part is looked up at most once");
-    Check(EndsWith(command.commandLine, " " + arguments), "the command line ends with the arguments");
+    Check(command.commandLine.ends_with(" " + arguments), "the command line ends with the arguments");
     Check(command.commandLine.substr(0, command.commandLine.size() - arguments.size()).find_first_of("\r\n") ==
               std::string::npos,
           "no line end reaches the command line but in the player's own arguments");
-    Check(EndsWith(command.parameters, " " + arguments), "the parameters end with the arguments");
-    Check(EndsWith(command.commandLine, command.parameters), "the parameters are the command line's tail");
+    Check(command.parameters.ends_with(" " + arguments), "the parameters end with the arguments");
+    Check(command.commandLine.ends_with(command.parameters), "the parameters are the command line's tail");
     Check(zarn::Utf16Length(command.commandLine) + 1 <= zarn::kMaxCommandLineUnits, "the command line fits");
-    Check(StartsWith(command.program, command.directory), "the folder is a leading part of the program");
+    Check(command.program.starts_with(command.directory), "the folder is a leading part of the program");
 
     if (in.asTyped) {
         Check(command.commandLine == std::string(path) + " " + arguments,
@@ -162,11 +158,11 @@ void CheckCommand(const zarn::LaunchCommand& command, const Input& in) {
     Check(command.applicationName == command.program, "an unquoted path with a blank is resolved");
     Check(files.existing.count(command.program) != 0, "the resolved program exists");
     std::string part = command.program;
-    if (!StartsWith(path, part)) {
-        Check(EndsWith(part, ".exe"), "the program is a leading part of the path, or that with .exe");
+    if (!path.starts_with(part)) {
+        Check(part.ends_with(".exe"), "the program is a leading part of the path, or that with .exe");
         part.resize(part.size() - 4);
     }
-    Check(StartsWith(path, part) && !part.empty(), "the program's part leads the path");
+    Check(path.starts_with(part) && !part.empty(), "the program's part leads the path");
     Check(part == command.program || What(files, part) == Named::FileWithExe,
           ".exe is added only when the part names neither file nor folder");
     const std::string_view rest = path.substr(part.size());

@@ -82,7 +82,7 @@ TEST_F(RunClicked, AFailingLaunchKeepsAllFiveSettingsAndTheButtonsAnswerAgain) {
 
 TEST_F(RunClicked, WithoutASelectedRowIsAnErrorBeforeAnythingIsWritten) {
     EXPECT_EQ(Click(-1, 3, true, "C:\\g\\zarnsl.exe"), 5);
-    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.rfind("save", 0) == 0; }), 0);
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.starts_with("save"); }), 0);
 }
 
 TEST_F(RunClicked, ButtonsAndCloseAreHeldDuringAGameRun) {

@@ -97,8 +97,7 @@ LRESULT Send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 std::wstring TextOf(HWND hwnd) {
-    auto len = Send(hwnd, WM_GETTEXTLENGTH);
-    std::wstring buf(static_cast<size_t>(len) + 1, L'\0');
+    std::wstring buf(static_cast<size_t>(Send(hwnd, WM_GETTEXTLENGTH)) + 1, L'\0');
     auto got = Send(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()));
     buf.resize(static_cast<size_t>(got));
     return buf;
@@ -178,8 +177,7 @@ std::wstring ComboRow(HWND combo, LRESULT row) {
 HWND FocusIn(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
-    return info.hwndFocus;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 RECT RectIn(HWND dialog, HWND child) {

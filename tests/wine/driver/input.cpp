@@ -1,6 +1,7 @@
 #include "input.h"
 
 #include <cctype>
+#include <utility>
 
 #include "find.h"
 
@@ -15,23 +16,17 @@ std::optional<std::vector<WORD>> KeyChord(std::string_view key) {
         vks.push_back(vk);
         key.remove_prefix(plus + 1);
     }
-    struct Named {
-        const char* name;
-        WORD vk;
-    };
-    static constexpr Named kNamedKeys[] = {{"tab", VK_TAB},   {"enter", VK_RETURN}, {"space", VK_SPACE},
-                                           {"down", VK_DOWN}, {"up", VK_UP},        {"esc", VK_ESCAPE},
-                                           {"f4", VK_F4},     {"home", VK_HOME},    {"end", VK_END}};
-    for (auto n : kNamedKeys)
-        if (key == n.name) {
-            vks.push_back(n.vk);
-            return vks;
-        }
-    if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0]))) {
-        vks.push_back(static_cast<WORD>(std::toupper(static_cast<unsigned char>(key[0]))));
-        return vks;
-    }
-    return std::nullopt;
+    static constexpr std::pair<std::string_view, WORD> kNamedKeys[] = {
+        {"tab", VK_TAB},    {"enter", VK_RETURN}, {"space", VK_SPACE}, {"down", VK_DOWN}, {"up", VK_UP},
+        {"esc", VK_ESCAPE}, {"f4", VK_F4},        {"home", VK_HOME},   {"end", VK_END}};
+    WORD vk = 0;
+    for (auto [name, code] : kNamedKeys)
+        if (key == name) vk = code;
+    if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0])))
+        vk = static_cast<WORD>(std::toupper(static_cast<unsigned char>(key[0])));
+    if (!vk) return std::nullopt;
+    vks.push_back(vk);
+    return vks;
 }
 
 void SendChord(const std::vector<WORD>& vks) {
@@ -58,10 +53,7 @@ void TypeKeys(HWND dialog, const std::vector<std::string>& keys) {
         Sleep(60);
     }
     // Let the dialog handle the input before anyone looks at it.
-    if (IsWindow(dialog)) {
-        DWORD_PTR r;
-        SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &r);
-    }
+    if (IsWindow(dialog)) SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
 }
 
 void MouseClicks(HWND dialog, HWND target, int count) {

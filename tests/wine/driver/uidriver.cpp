@@ -50,12 +50,10 @@ int VerbMsgBox(const Args& args) {
     HWND box = WaitFor(IsBox, "a ZarnRes message box");
     std::printf("text: %s\n", BoxText(box).c_str());
     std::printf("icon: %s\n", IconName(box));
-    std::vector<std::string> buttons;
+    std::string buttons;
     for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if (ClassOf(c) == L"Button" && IsWindowVisible(c)) buttons.push_back(OneLine(TextOf(c)));
-    std::printf("buttons:");
-    for (auto& b : buttons) std::printf(" [%s]", b.c_str());
-    std::printf("\n");
+        if (ClassOf(c) == L"Button" && IsWindowVisible(c)) buttons += " [" + OneLine(TextOf(c)) + "]";
+    std::printf("buttons:%s\n", buttons.c_str());
     std::fflush(stdout);
     if (keep) return 0;
     HWND ok = GetDlgItem(box, IDOK);
@@ -101,19 +99,17 @@ void PrintState(HWND dlg, const layout::Control& c) {
             std::printf("%s.rows:", name.c_str());
             for (LRESULT i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : " ", Narrow(ComboRow(h, i)).c_str());
             std::printf("\n");
-            break;
+            return;
         }
-        case Kind::TextBox: std::printf("%s: %s\n", name.c_str(), OneLine(TextOf(h)).c_str()); break;
+        case Kind::TextBox: std::printf("%s: %s\n", name.c_str(), OneLine(TextOf(h)).c_str()); return;
         case Kind::PictureCheckBox:
             std::printf("%s: %ld\n", name.c_str(), static_cast<long>(Send(h, BM_GETCHECK)));
-            std::printf("%s.text: %s\n", name.c_str(), OneLine(TextOf(h)).c_str());
             break;
-        case Kind::PictureButton:
-            std::printf("%s.enabled: %d\n", name.c_str(), IsWindowEnabled(h) ? 1 : 0);
-            std::printf("%s.text: %s\n", name.c_str(), OneLine(TextOf(h)).c_str());
-            break;
-        case Kind::Label: std::printf("%s.text: %s\n", name.c_str(), OneLine(TextOf(h)).c_str()); break;
+        case Kind::PictureButton: std::printf("%s.enabled: %d\n", name.c_str(), IsWindowEnabled(h) ? 1 : 0); break;
+        case Kind::Label: break;
     }
+    // The check box, the buttons and the label end with their caption.
+    std::printf("%s.text: %s\n", name.c_str(), OneLine(TextOf(h)).c_str());
 }
 
 int VerbDialog(const Args&) {
@@ -277,9 +273,8 @@ int VerbClose(const Args& args) {
         return 0;
     }
     if (args[0] != "--send") Usage();
-    DWORD_PTR answer = 0;
     if (!SendMessageTimeoutW(dialog, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, static_cast<UINT>(timeoutSeconds * 1000),
-                             &answer))
+                             nullptr))
         Fail("the dialog did not answer the close in time");
     std::printf("close: sent\n");
     return 0;
@@ -330,8 +325,7 @@ int VerbFileOpen(const Args& args) {
         Send(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
     Press(box, cancel ? IDCANCEL : IDOK);
-    Within(5.0, [&] { return !IsWindow(box) || !IsWindowVisible(box); });
-    if (IsWindow(box) && IsWindowVisible(box)) Fail("the file-open box is still open");
+    if (!Within(5.0, [&] { return !IsWindow(box) || !IsWindowVisible(box); })) Fail("the file-open box is still open");
     std::printf("fileopen: closed\n");
     return 0;
 }
@@ -540,15 +534,14 @@ int main() {
     for (int i = 1; i < argc; ++i) args.push_back(Narrow(wargv[i]));
     LocalFree(wargv);
 
-    size_t at = 0;
     if (args.size() >= 2 && args[0] == "-t") {
         timeoutSeconds = std::atof(args[1].c_str());
-        at = 2;
+        args.erase(args.begin(), args.begin() + 2);
     }
-    if (at >= args.size()) Usage();
-    const Args rest(args.begin() + static_cast<long>(at) + 1, args.end());
+    if (args.empty()) Usage();
+    const Args rest(args.begin() + 1, args.end());
     for (const Verb& v : kVerbs)
-        if (v.name == args[at]) {
+        if (v.name == args[0]) {
             const int rc = v.run(rest);
             std::fflush(stdout);
             return rc;

@@ -45,9 +45,8 @@ namespace {
 
 std::wstring Env(const wchar_t* name) {
     wchar_t buf[1024];
-    DWORD n = GetEnvironmentVariableW(name, buf, 1024);
-    if (n == 0 || n >= 1024) return {};
-    return std::wstring(buf, n);
+    const DWORD n = GetEnvironmentVariableW(name, buf, 1024);
+    return n < 1024 ? std::wstring(buf, n) : std::wstring();  // a longer value counts as none
 }
 
 // Upper-case file name of this executable without folder and extension.
@@ -102,9 +101,10 @@ void AppendLog(const std::wstring& file, const std::wstring& line) {
 
 std::wstring commandLine, events;
 
-// Starts PROGRAM and does not wait for it; should that fail, logs "<WHAT>-error <code>"
-// to the events when WHAT is given.
+// Starts PROGRAM, if one is named, and does not wait for it; should that fail, logs
+// "<WHAT>-error <code>" to the events when WHAT is given.
 bool StartProgram(const std::wstring& program, DWORD flags, const wchar_t* what = nullptr, bool guarded = false) {
+    if (program.empty()) return false;
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -206,10 +206,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     const unsigned long children = SettingNumber(L"ZARNSL_CHILDREN", 0);
     if (children > 0) StartShortChildren(children);
 
-    const std::wstring child = Setting(L"ZARNSL_CHILD");
-    if (!child.empty())
-        StartProgram(child, Setting(L"ZARNSL_BREAKAWAY") == L"1" ? CREATE_BREAKAWAY_FROM_JOB : 0, L"child",
-                     Setting(L"ZARNSL_GUARD") == L"1");
+    StartProgram(Setting(L"ZARNSL_CHILD"), Setting(L"ZARNSL_BREAKAWAY") == L"1" ? CREATE_BREAKAWAY_FROM_JOB : 0,
+                 L"child", Setting(L"ZARNSL_GUARD") == L"1");
 
     DWORD sleepMs = SettingNumber(L"ZARNSL_SLEEP_MS", 0);
     if (sleepMs > 0) {
@@ -219,7 +217,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
             RunWindow(instance, sleepMs, show);
     }
     AppendLog(events, L"end " + std::to_wstring(SystemTicks()));
-    const std::wstring last = Setting(L"ZARNSL_LAST");
-    if (!last.empty()) StartProgram(last, 0, L"last");
+    StartProgram(Setting(L"ZARNSL_LAST"), 0, L"last");
     return static_cast<int>(SettingNumber(L"ZARNSL_EXIT", 0));
 }
